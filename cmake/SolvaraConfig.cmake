@@ -1,0 +1,19 @@
+# Compile settings shared by every target of the project.
+add_library(solvara_config INTERFACE)
+target_compile_features(solvara_config INTERFACE cxx_std_20)
+target_compile_options(solvara_config INTERFACE -Wall -Wextra -Wno-unused-parameter)
+target_compile_definitions(solvara_config INTERFACE
+  QT_NO_CAST_FROM_ASCII
+  QT_NO_CAST_FROM_BYTEARRAY
+  QT_NO_URL_CAST_FROM_STRING
+  QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
+
+include(CheckLinkerFlag)
+check_linker_flag(CXX "-fuse-ld=lld" SOLVARA_HAVE_LLD)
+if(SOLVARA_HAVE_LLD)
+  target_link_options(solvara_config INTERFACE -fuse-ld=lld)
+endif()
+
+if(NOT CMAKE_BUILD_TYPE AND NOT CMAKE_CONFIGURATION_TYPES)
+  set(CMAKE_BUILD_TYPE Release CACHE STRING "Build type" FORCE)
+endif()

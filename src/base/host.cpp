@@ -1,0 +1,21 @@
+#include "base/host.h"
+
+void Host::inform(const QString &text, const QString &caption)
+{
+    message(MessageKind::Information, caption, text, Ok);
+}
+
+void Host::warn(const QString &text, const QString &caption)
+{
+    message(MessageKind::Warning, caption, text, Ok);
+}
+
+void Host::error(const QString &text)
+{
+    message(MessageKind::Error, {}, text, Ok);
+}
+
+bool Host::askYesNo(MessageKind kind, const QString &text, const QString &caption)
+{
+    return message(kind, caption, text, Yes | No) == Yes;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// What core operations need from the user or the platform. The desktop program implements it with
+// Qt dialogs; solvara-cli and the tests implement it with scripted answers and a record of what
+// was shown. The core never opens a window itself.
+class Host
+{
+public:
+    enum class MessageKind { Information, Warning, Question, Error };
+
+    // Buttons of a message box, combined as flags; an answer is one of them.
+    enum Button { Ok = 0x1, Yes = 0x2, No = 0x4, Cancel = 0x8 };
+
+    virtual ~Host() = default;
+
+    // A modal message box; returns the button pressed.
+    virtual Button message(MessageKind kind, const QString &caption, const QString &text,
+                           int buttons) = 0;
+    // The system's default beep: a key or click refused, or with nothing to do.
+    virtual void beep() = 0;
+    // Plays a sound file asynchronously; a missing file or sound device is not an error.
+    virtual void playSound(const QString &path) = 0;
+
+    virtual void setClipboardText(const QString &text) = 0;
+    virtual QString clipboardText() = 0;
+
+    // File dialogs; nullopt when cancelled. `filter` is given as "kas|*.kas".
+    virtual std::optional<QString> openFileName(const QString &filter) = 0;
+    virtual std::optional<QString> saveFileName(const QString &filter, const QString &presetName) = 0;
+
+    // An operation stopped silently where the program shows nothing (the desktop program ignores
+    // it; the command-line program reports where and on what text).
+    virtual void silentStop(const QString &where, const QString &text) = 0;
+
+    // Convenience wrappers.
+    void inform(const QString &text, const QString &caption = {});
+    void warn(const QString &text, const QString &caption = {});
+    void error(const QString &text);
+    bool askYesNo(MessageKind kind, const QString &text, const QString &caption = {});
+};
