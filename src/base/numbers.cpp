@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <algorithm>
+
 namespace num {
 
 namespace {
@@ -177,8 +179,55 @@ bool isBlank(QStringView text)
     return text.isEmpty() || (text.size() == 1 && text[0] == u' ');
 }
 
+namespace {
+
+constexpr long double powersOfTen[] = {1e0L, 1e1L, 1e2L, 1e3L, 1e4L, 1e5L, 1e6L, 1e7L, 1e8L, 1e9L,
+                                       1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L};
+
+// Plain decimal text with at most 18 digits: the value is mantissa / 10^k, both exact in extended
+// precision, so one division gives the correctly rounded result that strtold would give.
+bool quickNumber(QStringView text, Real &value)
+{
+    const qsizetype n = text.size();
+    if (n == 0 || n > 20)
+        return false;
+    qsizetype i = 0;
+    bool negative = false;
+    if (text[0] == u'-') {
+        negative = true;
+        ++i;
+    }
+    quint64 mantissa = 0;
+    int digits = 0;
+    int fraction = -1;
+    for (; i < n; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= u'0' && c <= u'9') {
+            mantissa = mantissa * 10 + (c - u'0');
+            ++digits;
+            if (fraction >= 0)
+                ++fraction;
+        } else if (c == u'.' && fraction < 0) {
+            fraction = 0;
+        } else {
+            return false;
+        }
+    }
+    if (digits == 0 || digits > 18)
+        return false;
+    Real v = Real(mantissa);
+    if (fraction > 0)
+        v /= powersOfTen[fraction];
+    value = negative ? -v : v;
+    return true;
+}
+
+} // namespace
+
 Real toNumber(QStringView text)
 {
+    if (Real quick; quickNumber(text, quick))
+        return quick;
     char buf[128];
     if (!scanNumber(text, false, buf, sizeof buf))
         throw ConversionError(text.toString());
@@ -206,6 +255,30 @@ bool isNumber(QStringView text)
 {
     char buf[128];
     return scanNumber(text, false, buf, sizeof buf);
+}
+
+int shortestTo(Real value, char16_t *out)
+{
+    if (value == std::trunc(value) && std::fabs(value) < 1e15L) {
+        qint64 v = qint64(value);
+        char16_t digits[20];
+        int n = 0;
+        const bool negative = v < 0;
+        quint64 u = negative ? quint64(-v) : quint64(v);
+        do {
+            digits[n++] = char16_t(u'0' + u % 10);
+            u /= 10;
+        } while (u != 0);
+        int len = 0;
+        if (negative)
+            out[len++] = u'-';
+        while (n > 0)
+            out[len++] = digits[--n];
+        return len;
+    }
+    const QString s = shortest(value);
+    std::copy(s.utf16(), s.utf16() + s.size(), out);
+    return int(s.size());
 }
 
 QString shortest(Real value)

@@ -29,6 +29,9 @@ bool isNumber(QStringView text);
 // Shortest general form: up to 15 significant digits, no trailing zeros; scientific ("1.5E-6",
 // "1E15") only when the value has more than 15 integer digits or is below 0.00001.
 QString shortest(Real value);
+// Writes the shortest form into `out` (at least 32 characters) and returns its length. Whole
+// numbers take a fast path; used where many cells are written.
+int shortestTo(Real value, char16_t *out);
 // Plain decimal text (as shortest) with a comma before every group of three integer digits.
 QString grouped(Real value);
 // The "%13.2f" text, replaced by the "%13.0n" text (grouped, no decimals) when it ends in "00".

@@ -13,7 +13,7 @@ TextGrid::TextGrid(int columns, int rows) : m_columns(columns), m_rows(rows)
 
 void TextGrid::setRowCount(int rows)
 {
-    rows = std::max(rows, 0);
+    rows = std::clamp(rows, 0, maxRows);
     if (rows < m_rows || size_t(rows) * m_columns < m_cells.size()) {
         // Cells below the new count are discarded, as the grid drops rows it no longer has.
         m_cells.resize(size_t(rows) * m_columns);
@@ -82,7 +82,7 @@ void TextGrid::removeRow(int row)
 
 void TextGrid::swapRows(int a, int b)
 {
-    if (a == b || a < 0 || b < 0)
+    if (a == b || a < 0 || b < 0 || a >= maxRows || b >= maxRows)
         return;
     ensureStored(std::max(a, b));
     for (int c = 0; c < m_columns; ++c)
@@ -115,7 +115,7 @@ int TextGrid::lastNonEmptyRow() const
 
 QString *TextGrid::at(int column, int row)
 {
-    if (column < 0 || column >= m_columns || row < 0)
+    if (column < 0 || column >= m_columns || row < 0 || row >= maxRows)
         return nullptr;
     ensureStored(row);
     return &m_cells[size_t(row) * m_columns + column];

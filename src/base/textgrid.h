@@ -40,6 +40,9 @@ public:
     // The last stored row that holds a non-empty cell, or -1.
     int lastNonEmptyRow() const;
 
+    // Writes to rows beyond this are dropped, so that a corrupt row number cannot exhaust memory.
+    static constexpr int maxRows = 4'000'000;
+
 private:
     QString *at(int column, int row);
     void ensureStored(int row);
