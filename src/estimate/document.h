@@ -67,6 +67,7 @@ public:
     int irow1 = 0;            // last row of the summary block
     int irow2 = 0;            // row of the last item's total
     int pagisu = 0;           // number of detail pages
+    double netFigure = 0;     // NET figure of the last final pass
 
     // Items.
     int nodrow = 0;             // item row of the current item

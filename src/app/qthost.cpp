@@ -1,0 +1,126 @@
+#include "app/qthost.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QMessageBox>
+#include <QUrl>
+#ifdef SOLVARA_HAVE_MULTIMEDIA
+#include <QSoundEffect>
+#endif
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcStops, "solvara.stops")
+
+// "kas|*.kas" as the program states its filters, in Qt's form "kas (*.kas)".
+QString qtFilter(const QString &filter)
+{
+    const QStringList parts = filter.split(u'|');
+    if (parts.size() != 2)
+        return filter;
+    return parts[0] + u" ("_qs + parts[1] + u')';
+}
+
+} // namespace
+
+QtHost::QtHost(QWidget *parent) : m_parent(parent) {}
+
+QtHost::~QtHost() = default;
+
+Host::Button QtHost::message(MessageKind kind, const QString &caption, const QString &text, int buttons)
+{
+    QMessageBox box(m_parent);
+    box.setWindowTitle(caption.isEmpty() ? QApplication::applicationDisplayName() : caption);
+    box.setText(text);
+    switch (kind) {
+    case MessageKind::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MessageKind::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MessageKind::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case MessageKind::Error:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    }
+    QMessageBox::StandardButtons standard;
+    if (buttons & Ok)
+        standard |= QMessageBox::Ok;
+    if (buttons & Yes)
+        standard |= QMessageBox::Yes;
+    if (buttons & No)
+        standard |= QMessageBox::No;
+    if (buttons & Cancel)
+        standard |= QMessageBox::Cancel;
+    box.setStandardButtons(standard);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Yes;
+    case QMessageBox::No:
+        return No;
+    case QMessageBox::Cancel:
+        return Cancel;
+    default:
+        return (buttons & Cancel) ? Cancel : Ok;
+    }
+}
+
+void QtHost::beep()
+{
+    QApplication::beep();
+}
+
+void QtHost::playSound(const QString &path)
+{
+#ifdef SOLVARA_HAVE_MULTIMEDIA
+    if (!QFileInfo::exists(path)) {
+        QApplication::beep();
+        return;
+    }
+    if (!m_sound)
+        m_sound = new QSoundEffect(m_parent);
+    m_sound->setSource(QUrl::fromLocalFile(path));
+    m_sound->play(); // returns at once; without a sound device it only logs
+#else
+    QApplication::beep();
+    Q_UNUSED(path)
+#endif
+}
+
+void QtHost::setClipboardText(const QString &text)
+{
+    QApplication::clipboard()->setText(text);
+}
+
+QString QtHost::clipboardText()
+{
+    return QApplication::clipboard()->text();
+}
+
+std::optional<QString> QtHost::openFileName(const QString &filter)
+{
+    const QString name = QFileDialog::getOpenFileName(m_parent, QString(), QString(), qtFilter(filter));
+    if (name.isEmpty())
+        return std::nullopt;
+    return name;
+}
+
+std::optional<QString> QtHost::saveFileName(const QString &filter, const QString &presetName)
+{
+    const QString name = QFileDialog::getSaveFileName(m_parent, QString(), presetName, qtFilter(filter),
+                                                      nullptr, QFileDialog::DontConfirmOverwrite);
+    if (name.isEmpty())
+        return std::nullopt;
+    return name;
+}
+
+void QtHost::silentStop(const QString &where, const QString &text)
+{
+    qCDebug(lcStops) << "stopped at" << where << "on" << text;
+}

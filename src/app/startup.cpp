@@ -1,0 +1,73 @@
+#include "app/startup.h"
+
+#include "estimate/document.h"
+#include "estimate/views.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace startup {
+
+QString programFolder(const QString &override)
+{
+    QString folder = override.isEmpty() ? QCoreApplication::applicationDirPath() : override;
+    folder = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    return folder.endsWith(u'/') ? folder : folder + u'/';
+}
+
+QString eraYear(int calendarYear)
+{
+    const int year = calendarYear - 2018;
+    return year == 1 ? u"元"_qs : QString::number(year);
+}
+
+bool initialize(EstimateDocument &doc, Host &host, const QString &programFolder, const QDate &today)
+{
+    const QString ver = QString::fromUtf16(version);
+    MainControls &c = doc.controls;
+    Settings &s = doc.settings;
+
+    // Version and caption.
+    c.Label163.text = u"Ver "_qs + ver;
+    c.Label164.text.clear();
+    doc.sverj = u"- Ver"_qs + ver;
+    c.Caption = u"電気工事積算ソフト/"_qs + doc.FormName + doc.sverj;
+
+    // Era and date.
+    doc.gengou = s.Edit59;
+    s.Label56 = doc.gengou;
+    s.Edit25 = eraYear(today.year());
+    s.Edit26 = QString::number(today.month());
+    s.Edit27 = QString::number(today.day());
+    c.Label72.text = s.Label56 + s.Edit25 + u"年"_qs + s.Edit26 + u"月"_qs + s.Edit27 + u"日"_qs;
+
+    // Paths.
+    doc.strFileName = QCoreApplication::applicationFilePath();
+    doc.strFilePath = programFolder;
+
+    // Standard values.
+    (void)host;
+
+    doc.strFilePath2 = s.Edit50;
+    c.Button2.enabled = true;
+    doc.Curitu = 1.0;
+    doc.tree_count = 0;
+    doc.ply6 = 1;
+    doc.sonota = {100, 100, 100, 100};
+    c.Label171.text = u"1"_qs;
+    return true;
+}
+
+bool openStartFile(EstimateDocument &doc, Host &host, const QString &estimateFile)
+{
+    if (estimateFile.isEmpty()) {
+        views::itemView(doc, host);
+        return true;
+    }
+    doc.buttonsw = 2;
+    doc.Filename = estimateFile;
+    return false;
+}
+
+} // namespace startup
