@@ -1,0 +1,16 @@
+#include "app/fonts.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+// Window tests need one QApplication for the whole run (offscreen, see the test environment).
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    installFontSubstitutions();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
