@@ -1,5 +1,6 @@
 #include "app/fonts.h"
 #include "app/tform1.h"
+#include "app/widgetdump.h"
 #include "calculator/tdentakukun.h"
 #include "catalog/tform4.h"
 #include "entry/tform2.h"
@@ -8,14 +9,25 @@
 #include "output/tform5.h"
 
 #include <QApplication>
+#include <QTextStream>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     installFontSubstitutions();
 
+    // solvara [--dump-widgets] [ESTIMATE.kas]
+    bool dump = false;
+    QString estimateFile;
     const QStringList args = app.arguments();
-    const QString estimateFile = args.size() > 1 ? args[1] : QString();
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        if (args[i] == u"--dump-widgets")
+            dump = true;
+        else if (estimateFile.isEmpty())
+            estimateFile = args[i];
+    }
     const QString programFolder = qEnvironmentVariable("SOLVARA_PROGRAM_DIR");
 
     // The seven windows are created once, in this order; the main window's start-up runs before
@@ -27,7 +39,17 @@ int main(int argc, char *argv[])
     TForm5 form5(form1.document());
     Tdentakukun dentakukun(form1.document());
     TForm6 form6(form1.document());
+    form1.setCompanions(&form3, &dentakukun);
 
+    // Closing the main window ends the program, whatever other window is still open.
+    QObject::connect(&form1, &TForm1::closed, &app, &QCoreApplication::quit);
     form1.show();
+
+    if (dump) {
+        QCoreApplication::processEvents();
+        QTextStream out(stdout);
+        dumpWidgets({&form1, &form2, &form3, &form4, &form5, &dentakukun, &form6}, out);
+        return 0;
+    }
     return app.exec();
 }

@@ -1,26 +1,197 @@
 #include "app/tform1.h"
 
+#include "app/qthost.h"
 #include "app/startup.h"
+#include "base/textgridmodel.h"
+#include "entry/linegrid.h"
+#include "output/itemviewgrid.h"
+#include "output/sheetgrid.h"
 
+#include <QAbstractButton>
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
 #include <QDate>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QRadioButton>
+#include <QScreen>
 
-TForm1::TForm1(const QString &programFolder, const QString &estimateFile, QWidget *parent)
-    : QMainWindow(parent), m_host(this)
+namespace {
+
+void setBackground(QWidget *w, unsigned rgb)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, QColor::fromRgb(QRgb(rgb)));
+    w->setPalette(p);
+}
+
+} // namespace
+
+TForm1::TForm1(const QString &programFolder, const QString &estimateFile, Host *host, QWidget *parent)
+    : QMainWindow(parent)
 {
     setObjectName(u"TForm1"_qs);
+    if (host) {
+        m_host = host;
+    } else {
+        m_ownHost = std::make_unique<QtHost>(this);
+        m_host = m_ownHost.get();
+    }
+    createWidgets();
     connect(&m_doc, &EstimateDocument::changed, this, &TForm1::refresh);
     FormCreate(programFolder, estimateFile);
 }
 
+TForm1::~TForm1() = default;
+
+void TForm1::setCompanions(QWidget *keypad, QWidget *calculator)
+{
+    m_keypad = keypad;
+    m_calculator = calculator;
+}
+
 void TForm1::FormCreate(const QString &programFolder, const QString &estimateFile)
 {
-    startup::initialize(m_doc, m_host, startup::programFolder(programFolder), QDate::currentDate());
-    resize(1280, 800);
-    startup::openStartFile(m_doc, m_host, estimateFile);
+    startup::initialize(m_doc, *m_host, startup::programFolder(programFolder), QDate::currentDate());
+    setStartSize();
+    FormResize();
+    startup::openStartFile(m_doc, *m_host, estimateFile);
+    FormActivate();
     refresh();
+    m_dentaku->setFocus();
+}
+
+// The compressed-amount radio buttons follow the option "・圧縮金額を表示させる".
+void TForm1::FormActivate()
+{
+    const bool shown = m_doc.settings.CheckBox25;
+    m_compressedShown->setChecked(shown);
+    m_compressedHidden->setChecked(!shown);
+}
+
+void TForm1::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    if (!FormClose()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit closed();
+}
+
+// Returns true when the window may close.
+bool TForm1::FormClose()
+{
+    if (m_doc.kidou != 1)
+        return true;
+    const Host::Button answer = m_host->message(Host::MessageKind::Question, u"情報"_qs,
+                                                u"終了前に保存しますか？"_qs, Host::Yes | Host::No | Host::Cancel);
+    if (answer == Host::No)
+        return true;
+    if (answer != Host::Yes)
+        return false;
+    Button2Click();
+    // A save that was cancelled or failed leaves the changes unsaved: the window stays open so
+    // that nothing is lost.
+    return m_doc.kidou != 1 || m_doc.st1count == 0;
 }
 
 void TForm1::refresh()
 {
-    setWindowTitle(m_doc.controls.Caption);
+    const MainControls &c = m_doc.controls;
+    setWindowTitle(c.Caption);
+    applyControls();
+    for (GridView *grid : {static_cast<GridView *>(m_lines), static_cast<GridView *>(m_itemView),
+                           static_cast<GridView *>(m_sheet)})
+        grid->gridModel()->refresh();
+    m_lines->setVisible(c.showLines);
+    m_itemView->setVisible(c.showItemView);
+    m_sheet->setVisible(c.showSheet);
+    setBackground(m_indicator, c.viewIndicatorColor);
+    setBackground(m_itemPanel, c.itemPanelColor);
+    m_rounding->setCurrentText(m_doc.settings.ComboBox35);
+    FormActivate();
+    applyRowHeights();
+    applyScrollRequests();
+    m_sheet->viewport()->update();
+}
+
+void TForm1::applyControls()
+{
+    for (const MainControlName &entry : mainControlNames()) {
+        QObject *object = m_named.value(entry.name.toString());
+        if (!object)
+            continue;
+        const ControlState &state = m_doc.controls.*entry.state;
+        if (auto *label = qobject_cast<QLabel *>(object)) {
+            label->setText(state.text);
+        } else if (auto *button = qobject_cast<QAbstractButton *>(object)) {
+            button->setText(state.text);
+            button->setEnabled(state.enabled);
+            button->setVisible(state.visible);
+        } else if (auto *action = qobject_cast<QAction *>(object)) {
+            action->setText(state.text);
+            action->setEnabled(state.enabled);
+            action->setVisible(state.visible);
+        } else if (auto *widget = qobject_cast<QWidget *>(object)) {
+            widget->setVisible(state.visible);
+            if (state.visible)
+                widget->raise();
+        }
+    }
+}
+
+void TForm1::applyScrollRequests()
+{
+    MainControls &c = m_doc.controls;
+    if (c.lineTableTopRow >= 0)
+        m_lines->scrollToTopRow(std::max(1, c.lineTableTopRow));
+    if (c.itemViewTopRow >= 0)
+        m_itemView->scrollToTopRow(std::max(1, c.itemViewTopRow));
+    if (c.sheetTopRow >= 0)
+        m_sheet->scrollToTopRow(std::max(1, c.sheetTopRow));
+    c.lineTableTopRow = c.itemViewTopRow = c.sheetTopRow = -1;
+}
+
+void TForm1::setCodeColumnsOpen(bool open)
+{
+    m_lines->setCodeColumnsOpen(open);
+    m_itemView->setCodeColumnsOpen(open);
+    m_sheet->setCodeColumnsOpen(open);
+}
+
+QList<GridView *> TForm1::shownGrids() const
+{
+    QList<GridView *> shown;
+    for (GridView *grid : {static_cast<GridView *>(m_lines), static_cast<GridView *>(m_itemView),
+                           static_cast<GridView *>(m_sheet)})
+        if (grid->isVisibleTo(const_cast<TForm1 *>(this)))
+            shown.append(grid);
+    return shown;
+}
+
+// The keypad and the calculator open where the pointer was released, pulled up so that they stay
+// on screen.
+void TForm1::moveCompanions(const QPoint &globalPos)
+{
+    for (QWidget *w : {m_keypad, m_calculator}) {
+        if (!w)
+            continue;
+        QPoint p = globalPos;
+        if (const QScreen *screen = QGuiApplication::screenAt(globalPos)) {
+            const QRect area = screen->availableGeometry();
+            p.setY(std::min(p.y(), area.bottom() - w->frameGeometry().height()));
+            p.setX(std::min(p.x(), area.right() - w->frameGeometry().width()));
+        }
+        w->move(p);
+    }
 }

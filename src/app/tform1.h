@@ -1,27 +1,135 @@
 #pragma once
 
-#include "app/qthost.h"
 #include "estimate/document.h"
 
+#include <QHash>
 #include <QMainWindow>
 
-// The main window "SOL-VARAの箱": owns the running estimate and shows it.
+#include <memory>
+
+class Host;
+class ItemViewGrid;
+class LineGrid;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QtHost;
+class SheetGrid;
+class GridView;
+
+// The main window "SOL-VARAの箱": owns the running estimate and shows it. Handlers read what the
+// user did, call the core and refresh the widgets from the document; the layout follows the
+// window's size.
 class TForm1 : public QMainWindow
 {
     Q_OBJECT
 
 public:
     // Runs the start-up of the main window; `programFolder` overrides the folder of the program,
-    // `estimateFile` is the file given on the command line.
-    TForm1(const QString &programFolder, const QString &estimateFile, QWidget *parent = nullptr);
+    // `estimateFile` is the file given on the command line. Questions, messages and file dialogs go
+    // through `host`, or through the window's own dialogs when it is null.
+    TForm1(const QString &programFolder, const QString &estimateFile, Host *host = nullptr,
+           QWidget *parent = nullptr);
+    ~TForm1() override;
 
     EstimateDocument &document() { return m_doc; }
-    QtHost &host() { return m_host; }
+    Host &host() { return *m_host; }
 
-private:
-    void FormCreate(const QString &programFolder, const QString &estimateFile);
+    // The windows created after this one: the keypad and the calculator follow the pointer on the
+    // grids, and "DENTAKU" shows the calculator.
+    void setCompanions(QWidget *keypad, QWidget *calculator);
+
+    // Shows the document: caption, control states, the grid of the current view, colours.
     void refresh();
 
+signals:
+    // The window has closed: the program ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    // Construction of the controls (tform1layout.cpp).
+    void createWidgets();
+    QWidget *createTopBar(QWidget *client);
+    QWidget *createToolbar(QWidget *client);
+    QWidget *createButtonColumn(QWidget *client);
+    QWidget *createBottomBar(QWidget *client);
+    QWidget *createNoticePanel(QWidget *client);
+    void createGrids(QWidget *client);
+    template<typename W>
+    W *make(QWidget *parent, const QString &name);
+
+    // Start-up, activation, layout and closing.
+    void FormCreate(const QString &programFolder, const QString &estimateFile);
+    void setStartSize();
+    void FormActivate();
+    void FormResize();
+    void layoutButtonColumn();
+    void applyRowHeights();
+    bool FormClose();
+
+    // Top bar.
+    void Button11Click();
+    void Button12Click();
+    void Button16Click();
+    void Button1Click();
+    void Button2Click();
+    void Button79Click();
+    void ComboBox35Change(const QString &text);
+
+    // Toolbar.
+    void Button54Click();
+    void Button53Click();
+    void Button154Click();
+    void RadioButton5Click();
+    void RadioButton6Click();
+    void DentakuClick();
+    void Button52Click();
+    void Button56Click();
+
+    // Left button column and the notice panel.
+    void Button13Click();
+    void Button15Click();
+    void Button113Click();
+    void Button114Click();
+    void Button129Click();
+
+    // Refresh helpers.
+    void applyControls();
+    void applyScrollRequests();
+    void setCodeColumnsOpen(bool open);
+    QList<GridView *> shownGrids() const;
+    void moveCompanions(const QPoint &globalPos);
+
     EstimateDocument m_doc;
-    QtHost m_host;
+    std::unique_ptr<QtHost> m_ownHost;
+    Host *m_host;
+    QWidget *m_keypad = nullptr;
+    QWidget *m_calculator = nullptr;
+
+    // Controls by object name, for the states the document decides.
+    QHash<QString, QObject *> m_named;
+
+    QWidget *m_topBar = nullptr;      // Panel1
+    QWidget *m_toolbar = nullptr;     // Panel34
+    QWidget *m_column = nullptr;      // Panel8
+    QWidget *m_bottomBar = nullptr;   // Panel35
+    QWidget *m_notice = nullptr;      // Panel94
+    QFrame *m_itemPanel = nullptr;    // holds Label18
+    QFrame *m_indicator = nullptr;    // view indicator
+    QLabel *m_itemLabel = nullptr;    // Label18
+    QComboBox *m_rounding = nullptr;  // ComboBox35
+    QPushButton *m_codeButton = nullptr; // Button54
+    QPushButton *m_dentaku = nullptr;
+    QRadioButton *m_compressedShown = nullptr;  // RadioButton5
+    QRadioButton *m_compressedHidden = nullptr; // RadioButton6
+    LineGrid *m_lines = nullptr;
+    ItemViewGrid *m_itemView = nullptr;
+    SheetGrid *m_sheet = nullptr;
 };

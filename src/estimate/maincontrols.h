@@ -25,7 +25,7 @@ struct MainControls {
     ControlState Label164;     // bottom strip: "Number of lines:" + count
     ControlState Label171{u"1"_qs}; // hidden: the copper-base multiplier as text
 
-    ControlState Button2{QString(), false};   // "保存"
+    ControlState Button2{u"保存"_qs, false}; // "保存"
     ControlState Button5{u"↓ 登録"_qs};        // register / store edited item name
     ControlState Button11{u"項目別表示"_qs};
     ControlState Button12{u"全体表示"_qs};    // whole view; caption cycles
@@ -58,6 +58,8 @@ struct MainControls {
     unsigned itemPanelColor = 0xFFFFFF;
     // Scroll requests for the windows: the top row of the line table, -1 when none is pending.
     int lineTableTopRow = -1;
+    int sheetTopRow = -1;    // scroll request for the estimate sheet, -1 when none
+    int itemViewTopRow = -1; // scroll request for the item view grid, -1 when none
 };
 
 struct MainControlName {

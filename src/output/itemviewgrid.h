@@ -1,0 +1,28 @@
+#pragma once
+
+#include "output/gridview.h"
+
+class EstimateDocument;
+class Host;
+
+// StringGrid5, the item view: the lines of the current item.
+class ItemViewGrid : public GridView
+{
+    Q_OBJECT
+
+public:
+    ItemViewGrid(EstimateDocument &doc, Host &host, QWidget *parent);
+
+    void setCodeColumnsOpen(bool open);
+
+signals:
+    void documentChanged();
+    void pointerReleased(const QPoint &globalPos);
+
+private:
+    void StringGrid5MouseDown(int column, int row, Qt::MouseButton button);
+    void StringGrid5MouseUp(int column, int row, Qt::MouseButton button, const QPoint &globalPos);
+
+    EstimateDocument &m_doc;
+    Host &m_host;
+};

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "output/gridview.h"
+#include "output/sheetdoubleclick.h"
+
+class EstimateDocument;
+class Host;
+class QMenu;
+
+// StringGrid6, the estimate sheet on screen, with its pop-up menu PopupMenu3. Handlers read what
+// the user did, call the core and tell the window to refresh.
+class SheetGrid : public GridView
+{
+    Q_OBJECT
+
+public:
+    SheetGrid(EstimateDocument &doc, Host &host, QWidget *parent);
+
+    QMenu *popupMenu() const { return m_menu; }
+    // Sheet columns 0 to 6 at design width (hidden) or with the code columns open.
+    void setCodeColumnsOpen(bool open);
+    // Columns 14 to 21 follow the grid's width.
+    void fitPriceColumns();
+
+signals:
+    void documentChanged();
+    void codeColumnsRequested(bool open);
+    void settingsRequested(const QString &field);
+    void pointerReleased(const QPoint &globalPos);
+    // A double click that needs the keypad, unit, calculator or data-entry window.
+    void entryRequested(const sheetclick::Request &request);
+
+private:
+    void createMenu();
+    void StringGrid6MouseDown(int column, int row, Qt::MouseButton button);
+    void StringGrid6MouseUp(int column, int row, Qt::MouseButton button, const QPoint &globalPos);
+    void StringGrid6DblClick();
+    void N25Click();
+    void N26Click();
+    void N28Click();
+
+    EstimateDocument &m_doc;
+    Host &m_host;
+    QMenu *m_menu = nullptr;
+    QAction *m_sum = nullptr;
+};
