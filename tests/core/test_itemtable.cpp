@@ -267,3 +267,22 @@ TEST(LineTable, DeleteLinesMatchesDeletingOneByOne)
     EXPECT_EQ(batch.lineColumn(linecol::Name),
               texts({u"line2", u"line5", u"line6", u"line7", u"line8"}));
 }
+
+TEST(ItemTree, ReleaseOffersThePopupAndReselectsTheCurrentItem)
+{
+    ItemFixture f;
+    f.setItems({{1, u"a"}, {1, u"b"}});
+    MainControls &c = f.doc.controls;
+    c.GroupBox1.visible = true;
+    c.ListBox2.visible = true;
+    c.Button96.text = u"閉じる"_qs;
+    EXPECT_FALSE(itemtree::mouseUp(f.doc, true)); // no node selected: no pop-up
+    EXPECT_FALSE(c.ListBox2.visible);
+    EXPECT_EQ(c.Button96.text, u"参照");
+
+    f.choose(2);
+    f.doc.itemTree.selected = 0; // a right press highlighted another node
+    EXPECT_TRUE(itemtree::mouseUp(f.doc, true));
+    EXPECT_EQ(f.doc.itemTree.selected, 1);
+    EXPECT_FALSE(itemtree::mouseUp(f.doc, false));
+}
