@@ -1,4 +1,5 @@
 #include "app/fonts.h"
+#include "app/screenshots.h"
 #include "app/tform1.h"
 #include "app/widgetdump.h"
 #include "calculator/tdentakukun.h"
@@ -18,13 +19,16 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     installFontSubstitutions();
 
-    // solvara [--dump-widgets] [ESTIMATE.kas]
+    // solvara [--dump-widgets] [--screenshots FOLDER] [ESTIMATE.kas]
     bool dump = false;
+    QString screenshotFolder;
     QString estimateFile;
     const QStringList args = app.arguments();
     for (qsizetype i = 1; i < args.size(); ++i) {
         if (args[i] == u"--dump-widgets")
             dump = true;
+        else if (args[i] == u"--screenshots" && i + 1 < args.size())
+            screenshotFolder = args[++i];
         else if (estimateFile.isEmpty())
             estimateFile = args[i];
     }
@@ -51,5 +55,7 @@ int main(int argc, char *argv[])
         dumpWidgets({&form1, &form2, &form3, &form4, &form5, &dentakukun, &form6}, out);
         return 0;
     }
+    if (!screenshotFolder.isEmpty())
+        return saveScreenshots(form1, screenshotFolder) == 0 ? 0 : 1;
     return app.exec();
 }
