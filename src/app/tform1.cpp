@@ -122,7 +122,21 @@ void TForm1::refresh()
     FormActivate();
     applyRowHeights();
     applyScrollRequests();
+    applyFocusRequest();
     m_sheet->viewport()->update();
+}
+
+// An operation asked for the keyboard focus to move to one of the window's own controls (the
+// overlay screens take the requests for theirs).
+void TForm1::applyFocusRequest()
+{
+    QString &name = m_doc.controls.focus;
+    auto *w = qobject_cast<QWidget *>(m_named.value(name));
+    if (!w)
+        return;
+    if (w->isVisible())
+        w->setFocus();
+    name.clear();
 }
 
 void TForm1::applyControls()

@@ -103,6 +103,7 @@ private:
     // Refresh helpers.
     void applyControls();
     void applyScrollRequests();
+    void applyFocusRequest();
     void setCodeColumnsOpen(bool open);
     QList<GridView *> shownGrids() const;
     void moveCompanions(const QPoint &globalPos);
