@@ -1,6 +1,7 @@
 #include "../core/itemfixture.h"
 #include "app/tform1.h"
 #include "base/scriptedhost.h"
+#include "estimate/columns.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
+#include <QScreen>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -218,4 +220,79 @@ TEST(MainWindow, DumpWidgetsListsTheNamedControlsOfEveryWindow)
             EXPECT_EQ(line.count(u'\t'), 5) << line.toStdString();
         }
     }
+}
+
+TEST(MainWindow, SheetMouseChoosesItemsAndOffersTheRangeSumAfterADrag)
+{
+    Window w;
+    w.fill();
+    EstimateDocument &doc = w.form.document();
+    doc.sheet.setRowCount(20);
+    for (int r = 1; r <= 6; ++r) {
+        doc.sheet.setCell(sheetcol::Name, r, u"ケーブル"_qs);
+        doc.sheet.setCell(sheetcol::Compressed, r, QString::number(r * 1000));
+        doc.sheet.setCell(sheetcol::ItemName, r, doc.items.cell(itemcol::Name, r % 2 + 1));
+    }
+    doc.controls.showSheet = true;
+    doc.controls.showItemView = false;
+    w.form.refresh();
+    auto *sheet = w.child<QTableView>(u"StringGrid6");
+    ASSERT_TRUE(sheet->isVisible());
+    auto centre = [&](int column, int row) { return sheet->visualRect(sheet->model()->index(row - 1, column)).center(); };
+
+    // A press on row 3 makes its item current; a drag from row 2 to row 5 of "圧縮金額".
+    QTest::mousePress(sheet->viewport(), Qt::LeftButton, {}, centre(17, 3));
+    EXPECT_EQ(w.label(u"Label18"), doc.items.cell(itemcol::Name, 2));
+    QTest::mouseRelease(sheet->viewport(), Qt::LeftButton, {}, centre(17, 3));
+    QTest::mousePress(sheet->viewport(), Qt::LeftButton, {}, centre(17, 2));
+    QTest::mouseRelease(sheet->viewport(), Qt::LeftButton, {}, centre(17, 5));
+    EXPECT_EQ(doc.ny6, 2);
+    EXPECT_EQ(doc.uy6b, 5);
+
+    QTest::mouseClick(sheet->viewport(), Qt::RightButton, {}, centre(17, 5));
+    auto *menu = w.child<QMenu>(u"PopupMenu3");
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_TRUE(w.child<QAction>(u"N41")->isEnabled());
+    menu->hide();
+
+    // Without a drag there is nothing to add up.
+    QTest::mouseClick(sheet->viewport(), Qt::LeftButton, {}, centre(17, 4));
+    QTest::mouseClick(sheet->viewport(), Qt::RightButton, {}, centre(17, 4));
+    EXPECT_FALSE(w.child<QAction>(u"N41")->isEnabled());
+    menu->hide();
+}
+
+TEST(MainWindow, PointerGuideLineFollowsThePointerOverTheGrid)
+{
+    Window w;
+    auto *grid = w.child<QTableView>(u"StringGrid5");
+    QTest::mouseMove(grid->viewport(), QPoint(200, 120));
+    QWidget *guide = nullptr;
+    for (QWidget *sibling : grid->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (sibling->isVisible() && sibling->height() == 2)
+            guide = sibling;
+    ASSERT_NE(guide, nullptr);
+    EXPECT_EQ(guide->y(), grid->y() + grid->viewport()->y() + 120 + 20);
+    EXPECT_EQ(guide->width(), grid->width());
+    EXPECT_EQ(guide->x(), grid->x());
+}
+
+TEST(MainWindow, SizeFollowsTheScreenAndTheSheetPriceColumnsGrowWithTheWindow)
+{
+    Window w;
+    // The offscreen screen is at most 1280 wide: the window takes its width, and its height
+    // divided by 1.38 (the whole height on a screen at most 768 high).
+    const QSize screen = w.form.screen()->geometry().size();
+    ASSERT_LE(screen.width(), 1280);
+    EXPECT_EQ(w.form.width(), screen.width());
+    EXPECT_EQ(w.form.height(), screen.height() <= 768 ? screen.height() : qRound(screen.height() / 1.38));
+
+    w.form.resize(1580, 900);
+    auto *sheet = w.child<QTableView>(u"StringGrid6");
+    const QWidget *left = w.child(u"Panel8");
+    EXPECT_EQ(sheet->x(), left->x() + left->width() + 1);
+    EXPECT_EQ(sheet->x() + sheet->width(), w.form.centralWidget()->width() - 5);
+    const int e = (sheet->width() - 1241) / 6;
+    EXPECT_EQ(widths(sheet, 14, 21), (std::vector<int>{70 + e, 46, 70 + e, 85 + e, 46, 70 + e, 85 + e, 74 + e}));
+    EXPECT_EQ(sheet->height(), w.form.centralWidget()->height() - sheet->y() - 23);
 }
