@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+class EstimateDocument;
+class Host;
+class QWidget;
+struct SettingsControl;
+
+// Binds the settings controls found under a screen to the document's settings by object name:
+// every control of the table of settings names that exists under `root` shows its value, and a
+// change the user makes goes through the settings rules of that control. The widgets are filled
+// again whenever the document reports a change.
+class SettingsBinder : public QObject
+{
+    Q_OBJECT
+
+public:
+    SettingsBinder(EstimateDocument &doc, Host &host, QWidget *root);
+
+    // Fills every bound widget from the settings.
+    void refresh();
+    // Sets a control as the user would (an edit emptied by a double-click, say): the value goes
+    // through the control's settings rules and the widgets are filled again.
+    void setByUser(const QString &name, const QString &value);
+    // Names of the controls bound (for checks and tests).
+    const QStringList &boundNames() const { return m_names; }
+
+private:
+    void bind(const SettingsControl &control, QWidget *widget);
+    void userChanged(const SettingsControl &control, const QString &value);
+
+    EstimateDocument &m_doc;
+    Host &m_host;
+    QWidget *m_root;
+    QStringList m_names;
+    bool m_refreshing = false;
+};
