@@ -1,5 +1,19 @@
 #include "base/scriptedhost.h"
 
+namespace {
+
+std::optional<QString> takeFirst(std::deque<std::optional<QString>> &names)
+{
+    const bool chosen = names.front().has_value();
+    const QString name = chosen ? *names.front() : QString();
+    names.pop_front();
+    if (!chosen)
+        return std::nullopt;
+    return name;
+}
+
+} // namespace
+
 Host::Button ScriptedHost::message(MessageKind kind, const QString &caption, const QString &text,
                                    int buttons)
 {
@@ -21,9 +35,7 @@ std::optional<QString> ScriptedHost::openFileName(const QString &filter)
     dialogFilters.append(filter);
     if (openNames.empty())
         return std::nullopt;
-    auto name = openNames.front();
-    openNames.pop_front();
-    return name;
+    return takeFirst(openNames);
 }
 
 std::optional<QString> ScriptedHost::saveFileName(const QString &filter, const QString &presetName)
@@ -32,9 +44,7 @@ std::optional<QString> ScriptedHost::saveFileName(const QString &filter, const Q
     savePresets.append(presetName);
     if (saveNames.empty())
         return std::nullopt;
-    auto name = saveNames.front();
-    saveNames.pop_front();
-    return name;
+    return takeFirst(saveNames);
 }
 
 void ScriptedHost::silentStop(const QString &where, const QString &text)

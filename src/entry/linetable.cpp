@@ -22,6 +22,38 @@ void deleteLine(EstimateDocument &doc, int row)
         doc.controls.Button2.enabled = false;
 }
 
+void deleteLines(EstimateDocument &doc, const std::vector<int> &rows)
+{
+    if (rows.empty())
+        return;
+    TextGrid &t = doc.lines;
+    const int oldCount = doc.st1count;
+    // Columns 1 to 45 of the kept rows close up; column 0 keeps the numbering.
+    int write = rows.front();
+    std::size_t next = 0;
+    for (int r = rows.front(); r < t.rowCount(); ++r) {
+        if (next < rows.size() && rows[next] == r) {
+            ++next;
+            continue;
+        }
+        if (write != r) {
+            for (int c = 1; c < linecol::Count; ++c)
+                t.setCell(c, write, t.cell(c, r));
+        }
+        ++write;
+    }
+    for (int r = write; r < t.rowCount(); ++r)
+        for (int c = 1; c < linecol::Count; ++c)
+            t.setCell(c, r, QString());
+    doc.kidou = 1;
+    doc.st1count = oldCount - int(rows.size());
+    for (int r = doc.st1count + 1; r <= oldCount; ++r)
+        t.setCell(linecol::No, r, QString());
+    t.setRowCount(doc.st1count + 2);
+    if (doc.st1count == 0)
+        doc.controls.Button2.enabled = false;
+}
+
 void removeLinesWithoutItem(EstimateDocument &doc)
 {
     TextGrid &t = doc.lines;

@@ -3,6 +3,7 @@
 #include "base/textgrid.h"
 #include "estimate/maincontrols.h"
 #include "estimate/settings.h"
+#include "items/itemtree.h"
 
 #include <QObject>
 
@@ -76,6 +77,7 @@ public:
     int ux7 = 0, uy7 = 0;       // item-table cell last selected
     int V7S = 0;                // item row of the node chosen last in the tree
     QString kkb;                // item code of that node
+    ItemTree itemTree;          // TreeView1: the item outline as the setup screen shows it
 
     // Line-edit request: the cell (column rafu2, row rafu1) and the keypad's entry text.
     int rafu1 = 0;

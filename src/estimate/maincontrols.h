@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <span>
 
@@ -43,6 +44,19 @@ struct MainControls {
     ControlState Label149;                     // notice text
     ControlState Label151;                     // notice amount
 
+    // Item setup screen "工事登録画面" and the controls its operations switch.
+    ControlState GroupBox1{QString(), true, false}; // the setup screen itself
+    ControlState Button1{u"開く"_qs};
+    ControlState Button46{u"設定"_qs};
+    ControlState Panel9{QString(), true, false};    // material menu; blocks the setup screen
+    ControlState ListBox2{QString(), true, false};  // header reference list; tag 0 clients, 1 job titles
+    QStringList ListBox2Items;                      // its entries
+    ControlState Button96{u"参照"_qs};              // client list button
+    ControlState Button103{u"参照"_qs};             // job title list button
+    ControlState Panel97{QString(), true, false};   // "元号の変更" era change panel
+    ControlState Panel105;                          // covers the client print size choice
+    ControlState Label165{u"※提出先の印字サイズを変更できます。"_qs, true, false};
+
     // Pop-up menu entries of the estimate sheet.
     ControlState N35{u"労務費以外は御支給品で表示する"_qs};
     ControlState N43{u"社会保険料相当額を表示する"_qs};
@@ -58,6 +72,9 @@ struct MainControls {
     unsigned itemPanelColor = 0xFFFFFF;
     // Scroll requests for the windows: the top row of the line table, -1 when none is pending.
     int lineTableTopRow = -1;
+    int sheetTopRow = -1; // the same for the estimate sheet
+    // Object name of the control that should take the keyboard focus next; empty when none.
+    QString focus;
 };
 
 struct MainControlName {
