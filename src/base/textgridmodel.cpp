@@ -2,11 +2,14 @@
 
 #include "base/textgrid.h"
 
+#include <algorithm>
+
 TextGridModel::TextGridModel(const TextGrid &grid, QObject *parent)
-    : QAbstractTableModel(parent), m_grid(grid)
+    : QAbstractTableModel(parent),
+      m_grid(grid),
+      m_rows(std::max(0, grid.rowCount() - 1)),
+      m_columns(grid.columnCount())
 {
-    m_rows = std::max(0, grid.rowCount() - 1);
-    m_columns = grid.columnCount();
 }
 
 int TextGridModel::rowCount(const QModelIndex &parent) const
@@ -32,53 +35,23 @@ QVariant TextGridModel::headerData(int section, Qt::Orientation orientation, int
         return {};
     if (orientation == Qt::Horizontal)
         return m_grid.cell(section, 0);
-    return QString::number(gridRow(section));
-}
-
-Qt::ItemFlags TextGridModel::flags(const QModelIndex &index) const
-{
-    Qt::ItemFlags f = QAbstractTableModel::flags(index);
-    if (index.isValid() && m_writer && isColumnEditable(index.column()))
-        f |= Qt::ItemIsEditable;
-    return f;
-}
-
-bool TextGridModel::setData(const QModelIndex &index, const QVariant &value, int role)
-{
-    if (!index.isValid() || role != Qt::EditRole || !m_writer || !isColumnEditable(index.column()))
-        return false;
-    m_writer(index.column(), gridRow(index.row()), value.toString());
-    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
-    return true;
-}
-
-void TextGridModel::setColumnEditable(int column, bool editable)
-{
-    if (column < 0)
-        return;
-    if (size_t(column) >= m_editable.size())
-        m_editable.resize(size_t(column) + 1, false);
-    m_editable[size_t(column)] = editable;
-}
-
-bool TextGridModel::isColumnEditable(int column) const
-{
-    return column >= 0 && size_t(column) < m_editable.size() && m_editable[size_t(column)];
+    return gridRow(section);
 }
 
 void TextGridModel::refresh()
 {
     const int rows = std::max(0, m_grid.rowCount() - 1);
-    const int columns = m_grid.columnCount();
-    if (rows != m_rows || columns != m_columns) {
-        // A changed shape needs a reset; the rows are not tracked one by one.
-        beginResetModel();
+    if (rows > m_rows) {
+        beginInsertRows({}, m_rows, rows - 1);
         m_rows = rows;
-        m_columns = columns;
-        endResetModel();
-        return;
+        endInsertRows();
+    } else if (rows < m_rows) {
+        beginRemoveRows({}, rows, m_rows - 1);
+        m_rows = rows;
+        endRemoveRows();
     }
     if (m_rows > 0 && m_columns > 0)
-        emit dataChanged(index(0, 0), index(m_rows - 1, m_columns - 1));
-    emit headerDataChanged(Qt::Horizontal, 0, m_columns - 1);
+        emit dataChanged(index(0, 0), index(m_rows - 1, m_columns - 1), {Qt::DisplayRole});
+    if (m_columns > 0)
+        emit headerDataChanged(Qt::Horizontal, 0, m_columns - 1);
 }

@@ -4,6 +4,7 @@
 #include "app/fieldevents.h"
 #include "estimate/document.h"
 #include "estimate/settingsbinder.h"
+#include "items/header.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -13,17 +14,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-
-namespace {
-
-// Roles of the reference list, kept in its tag.
-constexpr int clientRole = 0;
-constexpr int titleRole = 1;
-
-const QString referCaption = u"参照"_qs;
-const QString closeCaption = u"閉じる"_qs;
-
-} // namespace
 
 HeaderPanel::HeaderPanel(EstimateDocument &doc, Host &host, QWidget *parent)
     : QWidget(parent), m_doc(doc), m_host(host)
@@ -48,8 +38,8 @@ HeaderPanel::HeaderPanel(EstimateDocument &doc, Host &host, QWidget *parent)
     auto *title = make::edit(this, u"Edit22"_qs);
     title->setMaximumWidth(620);
     titleRow->addWidget(title, 1);
-    m_referenceButtons[titleRole] = make::button(this, u"Button103"_qs, referCaption, 64);
-    titleRow->addWidget(m_referenceButtons[titleRole]);
+    m_titleButton = make::button(this, u"Button103"_qs, u"参照"_qs, 64);
+    titleRow->addWidget(m_titleButton);
     auto *copy = make::button(this, u"Button117"_qs, u"コピー"_qs, 64);
     titleRow->addWidget(copy);
     titleRow->addStretch();
@@ -70,8 +60,8 @@ HeaderPanel::HeaderPanel(EstimateDocument &doc, Host &host, QWidget *parent)
     hookFieldEvents();
     m_binder = new SettingsBinder(doc, host, this);
 
-    connect(m_referenceButtons[clientRole], &QPushButton::clicked, this, [this] { referenceButtonClick(clientRole); });
-    connect(m_referenceButtons[titleRole], &QPushButton::clicked, this, [this] { referenceButtonClick(titleRole); });
+    connect(m_clientButton, &QPushButton::clicked, this, &HeaderPanel::Button96Click);
+    connect(m_titleButton, &QPushButton::clicked, this, &HeaderPanel::Button103Click);
     connect(copy, &QPushButton::clicked, this, &HeaderPanel::Button117Click);
 }
 
@@ -84,8 +74,8 @@ QWidget *HeaderPanel::buildClientRow()
     client->setMaximumWidth(480);
     h->addWidget(client, 1);
     h->addWidget(make::combo(row, u"ComboBox1"_qs, {u"御中"_qs, u"様"_qs, u"殿"_qs}, 70));
-    m_referenceButtons[clientRole] = make::button(row, u"Button96"_qs, referCaption, 64);
-    h->addWidget(m_referenceButtons[clientRole]);
+    m_clientButton = make::button(row, u"Button96"_qs, u"参照"_qs, 64);
+    h->addWidget(m_clientButton);
     h->addWidget(buildPrintSize());
     m_printSizeHint = make::note(row, u"※提出先の印字サイズを変更できます。"_qs, u"Label165"_qs);
     m_printSizeHint->hide();
@@ -108,6 +98,7 @@ QWidget *HeaderPanel::buildPrintSize()
     m_printSizeCover->setObjectName(u"Panel105"_qs);
     m_printSizeCover->setAutoFillBackground(true);
     m_printSizeCover->setGeometry(0, 0, 92, 28);
+    m_printSizeCover->raise();
     auto *button = make::button(m_printSizeCover, u"Button153"_qs, u"Print Size"_qs);
     button->setGeometry(0, 0, 92, 28);
     connect(button, &QPushButton::clicked, this, &HeaderPanel::Button153Click);
@@ -167,8 +158,9 @@ void HeaderPanel::buildReferenceList()
     m_list = new QListWidget(this);
     m_list->setObjectName(u"ListBox2"_qs);
     m_list->hide();
-    connect(m_list, &QListWidget::itemClicked, this, &HeaderPanel::ListBox2Click);
-    fieldevents::onLeave(m_list, [this] { hideReferenceList(false); });
+    connect(m_list, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *item) { ListBox2Click(m_list->row(item)); });
+    fieldevents::onLeave(m_list, [this] { ListBox2Exit(); });
 }
 
 void HeaderPanel::hookFieldEvents()
@@ -188,90 +180,110 @@ void HeaderPanel::hookFieldEvents()
     });
 }
 
-void HeaderPanel::referenceButtonClick(int role)
+template<typename Operation>
+void HeaderPanel::act(Operation &&operation)
 {
-    // The other list closes first.
-    const int other = 1 - role;
-    if (m_referenceButtons[other]->text() == closeCaption)
-        m_referenceButtons[other]->setText(referCaption);
+    std::forward<Operation>(operation)();
+    m_doc.notifyChanged();
+}
 
-    QPushButton *button = m_referenceButtons[role];
-    if (button->text() == closeCaption) {
-        m_list->hide();
-        button->setText(referCaption);
-        return;
+void HeaderPanel::refresh()
+{
+    const MainControls &c = m_doc.controls;
+    m_clientButton->setText(c.Button96.text);
+    m_titleButton->setText(c.Button103.text);
+    m_eraPanel->setVisible(c.Panel97.visible);
+    m_printSizeCover->setVisible(c.Panel105.visible);
+    m_printSizeHint->setVisible(c.Label165.visible);
+
+    QStringList shown;
+    for (int i = 0; i < m_list->count(); ++i)
+        shown.append(m_list->item(i)->text());
+    if (shown != c.ListBox2Items) {
+        m_list->clear();
+        m_list->addItems(c.ListBox2Items);
     }
-    showReferenceList(role);
-    button->setText(closeCaption);
+    const bool wasShown = m_list->isVisible();
+    if (c.ListBox2.visible) {
+        placeReferenceList();
+        m_list->show();
+        m_list->raise();
+        if (!wasShown)
+            m_list->setFocus();
+    } else {
+        m_list->hide();
+    }
 }
 
-void HeaderPanel::showReferenceList(int role)
+void HeaderPanel::placeReferenceList()
 {
-    m_list->setProperty("tag", role);
-    m_list->clear();
-    // Entries and picking come from the header rules.
-    QWidget *field = findChild<QLineEdit *>(role == clientRole ? u"Edit29"_qs : u"Edit22"_qs);
+    // Under the field it fills, as high as the header operations say (and no less than its
+    // entries need).
+    const int tag = m_doc.controls.ListBox2.tag;
+    QWidget *field = findChild<QLineEdit *>(tag == header::Clients ? u"Edit29"_qs : u"Edit22"_qs);
     const QPoint below = field->mapTo(this, QPoint(0, field->height() + 2));
-    const int height = role == clientRole ? 91 : 180;
-    m_list->setGeometry(below.x(), below.y(), field->width(), std::max(height, 5 * m_list->sizeHintForRow(0) + 6));
-    m_list->show();
-    m_list->raise();
-    m_list->setFocus();
+    const int rows = std::max(1, int(m_doc.controls.ListBox2Items.size()));
+    const int needed = rows * std::max(1, m_list->sizeHintForRow(0)) + 2 * m_list->frameWidth();
+    const int height = std::max(header::referenceListPlacement(tag).height, needed);
+    m_list->setGeometry(below.x(), below.y(), std::max(field->width(), 240), height);
 }
 
-void HeaderPanel::hideReferenceList(bool resetCaption)
+void HeaderPanel::Button96Click()
 {
-    m_list->hide();
-    if (!resetCaption)
-        return;
-    for (QPushButton *button : m_referenceButtons)
-        button->setText(referCaption);
+    act([this] { header::toggleReferenceList(m_doc, header::Clients); });
 }
 
-void HeaderPanel::coverPrintSize()
+void HeaderPanel::Button103Click()
 {
-    m_printSizeCover->show();
-    m_printSizeHint->hide();
+    act([this] { header::toggleReferenceList(m_doc, header::JobTitles); });
 }
 
-void HeaderPanel::ListBox2Click()
+void HeaderPanel::ListBox2Click(int index)
 {
-    hideReferenceList(true);
+    act([this, index] { header::pickReference(m_doc, index); });
+}
+
+void HeaderPanel::ListBox2Exit()
+{
+    if (m_doc.controls.ListBox2.visible)
+        act([this] { header::leaveReferenceList(m_doc); });
 }
 
 void HeaderPanel::ClientLabelDblClick()
 {
+    act([this] { header::quickFill(m_doc); });
 }
 
 void HeaderPanel::Button124Click()
 {
+    act([this] { header::today(m_doc, QDate::currentDate()); });
 }
 
 void HeaderPanel::Label56Click()
 {
     auto *era = findChild<QLabel *>(u"Label56"_qs);
     const QPoint at = era->mapTo(this, QPoint(0, era->height() + 2));
-    m_eraPanel->move(std::max(0, at.x() - m_eraPanel->width() / 2), at.y());
-    m_eraPanel->show();
-    m_eraPanel->raise();
+    m_eraPanel->move(std::clamp(at.x() - m_eraPanel->width() / 2, 0, std::max(0, width() - m_eraPanel->width())),
+                     at.y());
+    act([this] { header::showEraPanel(m_doc); });
 }
 
 void HeaderPanel::Button140Click()
 {
-    m_eraPanel->hide();
+    act([this] { header::registerEra(m_doc); });
 }
 
 void HeaderPanel::Button153Click()
 {
-    m_printSizeCover->hide();
-    m_printSizeHint->show();
+    act([this] { header::showPrintSize(m_doc); });
 }
 
-void HeaderPanel::ComboBox48Select()
+void HeaderPanel::ComboBox48Select(const QString &size)
 {
-    coverPrintSize();
+    act([this, &size] { header::choosePrintSize(m_doc, size); });
 }
 
 void HeaderPanel::Button117Click()
 {
+    header::copyTitle(m_doc, m_host);
 }

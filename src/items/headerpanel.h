@@ -4,16 +4,16 @@
 
 class EstimateDocument;
 class Host;
-class QComboBox;
 class QLabel;
-class QLineEdit;
 class QListWidget;
 class QPushButton;
 class SettingsBinder;
 
 // The estimate header on the item setup screen: client with honorific and print size, the two
-// job-title lines, the estimate number, the era date with "TODAY" and the era change panel, and
-// the reference list ListBox2 in its two roles (registered clients, job-title words).
+// job-title lines, the estimate number, the era date with "TODAY" and the era change panel
+// Panel97, and the reference list ListBox2 in its two roles (registered clients, job-title words).
+// The fields are settings controls bound by name; the panels, lists and captions show what the
+// header operations decided.
 class HeaderPanel : public QWidget
 {
     Q_OBJECT
@@ -21,10 +21,8 @@ class HeaderPanel : public QWidget
 public:
     HeaderPanel(EstimateDocument &doc, Host &host, QWidget *parent);
 
-    // Hides the reference list; with `resetCaption` its button reads "参照" again.
-    void hideReferenceList(bool resetCaption = true);
-    // Covers the print-size choice again and hides its hint.
-    void coverPrintSize();
+    // Shows the states of the header's lists, panels and buttons.
+    void refresh();
 
 private:
     QWidget *buildClientRow();
@@ -33,22 +31,27 @@ private:
     void buildEraPanel();
     void buildReferenceList();
     void hookFieldEvents();
+    void placeReferenceList();
+    template<typename Operation>
+    void act(Operation &&operation);
 
-    void showReferenceList(int role);
-    void referenceButtonClick(int role);
-    void ListBox2Click();
+    void Button96Click();  // client "参照"
+    void Button103Click(); // job title "参照"
+    void ListBox2Click(int index);
+    void ListBox2Exit();
     void ClientLabelDblClick();
     void Button124Click(); // "TODAY"
     void Label56Click();
     void Button140Click(); // "変更して登録"
     void Button153Click(); // "Print Size"
-    void ComboBox48Select();
+    void ComboBox48Select(const QString &size);
     void Button117Click(); // "コピー"
 
     EstimateDocument &m_doc;
     Host &m_host;
     SettingsBinder *m_binder = nullptr;
-    QPushButton *m_referenceButtons[2] = {};
+    QPushButton *m_clientButton = nullptr;
+    QPushButton *m_titleButton = nullptr;
     QListWidget *m_list = nullptr;
     QWidget *m_eraPanel = nullptr;
     QWidget *m_printSizeCover = nullptr;

@@ -4,7 +4,11 @@
 #include "app/fieldevents.h"
 #include "estimate/document.h"
 #include "items/headerpanel.h"
+#include "items/itemmoves.h"
+#include "items/itemtable.h"
+#include "items/itemtree.h"
 #include "items/itemtreeview.h"
+#include "items/setupscreen.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -46,21 +50,6 @@ ItemSetupScreen::ItemSetupScreen(EstimateDocument &doc, Host &host, QWidget *par
 
     connect(&doc, &EstimateDocument::changed, this, &ItemSetupScreen::refresh);
     refresh();
-    hide();
-}
-
-QStringList ItemSetupScreen::standardNames()
-{
-    return {u"電力引込設備工事"_qs,   u"高圧引込設備工事"_qs,   u"低圧引込設備工事"_qs,
-            u"受変電設備工事"_qs,     u"高圧受変電設備工事"_qs, u"太陽光発電設備工事"_qs,
-            u"発電機設備工事"_qs,     u"非常用発電機設備工事"_qs, u"蓄電池設備工事"_qs,
-            u"直流電源設備工事"_qs,   u"幹線設備工事"_qs,       u"幹線・動力設備工事"_qs,
-            u"動力設備工事"_qs,       u"電灯設備工事"_qs,       u"電灯・コンセント設備工事"_qs,
-            u"コンセント設備工事"_qs, u"動力・コンセント設備工事"_qs, u"電話設備工事"_qs,
-            u"電話配管設備工事"_qs,   u"電話・情報設備工事"_qs, u"ＴＶ共聴設備工事"_qs,
-            u"ＬＡＮ設備工事"_qs,     u"拡声放送設備工事"_qs,   u"非常放送設備工事"_qs,
-            u"自火報設備工事"_qs,     u"自動火災報知設備工事"_qs, u"非常灯設備工事"_qs,
-            u"誘導灯設備工事"_qs,     u"非常灯・誘導灯設備工事"_qs, u"防災設備工事"_qs};
 }
 
 QWidget *ItemSetupScreen::buildNameBox()
@@ -83,12 +72,13 @@ QWidget *ItemSetupScreen::buildNameBox()
 
     connect(clear, &QPushButton::clicked, this, &ItemSetupScreen::Button49Click);
     connect(m_register, &QPushButton::clicked, this, &ItemSetupScreen::Button5Click);
+    // The name box's text is kept with the document, where the item operations read it.
     connect(m_name, &QLineEdit::textEdited, this, [this](const QString &text) { m_doc.controls.Edit1.text = text; });
     fieldevents::onKeyDown(m_name, [this](QKeyEvent *key) {
         if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
             return false;
-        Edit1KeyDown();
-        return true;
+        Edit1Enter();
+        return true; // the key is consumed
     });
     fieldevents::onDoubleClick(m_name, [this] { Button49Click(); });
     return box;
@@ -171,21 +161,28 @@ QWidget *ItemSetupScreen::buildStandardNames()
     v->addWidget(add);
     m_standard = new QListWidget(column);
     m_standard->setObjectName(u"ListBox1"_qs);
-    m_standard->addItems(standardNames());
+    m_standard->addItems(items::standardNames());
     v->addWidget(m_standard, 1);
     v->addWidget(make::note(column, u"※ダブルクリクして登録することも出来ます。"_qs));
 
     connect(add, &QPushButton::clicked, this, &ItemSetupScreen::Button4Click);
-    connect(m_standard, &QListWidget::itemClicked, this, &ItemSetupScreen::ListBox1Click);
-    connect(m_standard, &QListWidget::itemDoubleClicked, this, &ItemSetupScreen::ListBox1DblClick);
+    connect(m_standard, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *item) { ListBox1Click(m_standard->row(item)); });
+    connect(m_standard, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem *item) { ListBox1DblClick(m_standard->row(item)); });
     return column;
+}
+
+template<typename Operation>
+void ItemSetupScreen::act(Operation &&operation)
+{
+    std::forward<Operation>(operation)();
+    m_doc.notifyChanged();
 }
 
 void ItemSetupScreen::open()
 {
-    show();
-    raise();
-    selectCurrentNode();
+    act([this] { setupscreen::toggle(m_doc, m_host); });
 }
 
 void ItemSetupScreen::refresh()
@@ -195,55 +192,74 @@ void ItemSetupScreen::refresh()
         m_name->setText(c.Edit1.text);
     m_register->setText(c.Button5.text);
     m_strip->setVisible(c.Panel83.visible);
-    rebuildTree();
+    m_tree->showTree(m_doc.itemTree);
+    m_header->refresh();
+
+    const bool open = c.GroupBox1.visible;
+    setVisible(open);
+    if (open && !m_wasOpen)
+        raise();
+    if (!open && m_wasOpen) {
+        m_wasOpen = false;
+        emit closed();
+    }
+    m_wasOpen = open;
+    if (open)
+        takeFocusRequest();
 }
 
-void ItemSetupScreen::rebuildTree()
+void ItemSetupScreen::takeFocusRequest()
 {
-}
-
-void ItemSetupScreen::selectCurrentNode()
-{
-    if (m_doc.nodrow > 0 && m_doc.nodrow <= m_tree->nodeCount()) {
-        m_tree->selectIndex(m_doc.nodrow - 1);
-        m_tree->setFocus();
+    QString &focus = m_doc.controls.focus;
+    if (focus.isEmpty())
+        return;
+    if (auto *target = findChild<QWidget *>(focus)) {
+        target->setFocus();
+        focus.clear();
     }
 }
 
 void ItemSetupScreen::Button5Click()
 {
+    act([this] { items::registerButton(m_doc, m_host); });
 }
 
-void ItemSetupScreen::Edit1KeyDown()
+void ItemSetupScreen::Edit1Enter()
 {
+    act([this] { items::enterInNameBox(m_doc, m_host); });
 }
 
 void ItemSetupScreen::Button49Click()
 {
-    m_name->setFocus();
+    act([this] { items::clearNameBox(m_doc); });
 }
 
 void ItemSetupScreen::Button116Click()
 {
-    m_name->setFocus();
+    act([this] { items::leaveEditMode(m_doc); });
 }
 
 void ItemSetupScreen::Button4Click()
 {
-    m_header->hideReferenceList();
+    act([this] { items::registerFromList(m_doc, m_host); });
 }
 
-void ItemSetupScreen::ListBox1Click()
+void ItemSetupScreen::ListBox1Click(int index)
 {
-    m_header->hideReferenceList();
+    act([this, index] { items::pickStandardName(m_doc, index); });
 }
 
-void ItemSetupScreen::ListBox1DblClick()
+void ItemSetupScreen::ListBox1DblClick(int index)
 {
+    act([this, index] { items::registerStandardName(m_doc, m_host, index); });
 }
 
 void ItemSetupScreen::TreeView1Click()
 {
+    act([this] {
+        itemtree::choose(m_doc, m_tree->selectedIndex());
+        itemtree::mouseUp(m_doc, false);
+    });
 }
 
 void ItemSetupScreen::TreeView1DblClick()
@@ -253,31 +269,32 @@ void ItemSetupScreen::TreeView1DblClick()
 
 void ItemSetupScreen::TreeView1RightRelease(const QPoint &globalPos)
 {
-    m_header->hideReferenceList();
-    if (m_tree->selectedIndex() >= 0)
+    bool offer = false;
+    act([this, &offer] { offer = itemtree::mouseUp(m_doc, true); });
+    if (offer)
         m_popup->popup(globalPos);
-    if (isVisible())
-        selectCurrentNode();
 }
 
 void ItemSetupScreen::moveClick(const QString &button)
 {
+    act([this, &button] {
+        if (button == u"Button8")
+            items::moveUp(m_doc, m_host);
+        else if (button == u"Button7")
+            items::moveDown(m_doc, m_host);
+        else if (button == u"Button9")
+            items::indent(m_doc, m_host);
+        else if (button == u"Button10")
+            items::outdent(m_doc, m_host);
+    });
 }
 
 void ItemSetupScreen::Button6Click()
 {
-    m_header->hideReferenceList();
+    act([this] { items::deleteChosenItem(m_doc, m_host); });
 }
 
 void ItemSetupScreen::closeWithChecks()
 {
-    m_header->hideReferenceList();
-    m_header->coverPrintSize();
-    finishClose();
-}
-
-void ItemSetupScreen::finishClose()
-{
-    hide();
-    emit closed();
+    act([this] { setupscreen::closeWithChecks(m_doc, m_host); });
 }

@@ -22,11 +22,9 @@ class ItemSetupScreen : public QGroupBox
 public:
     ItemSetupScreen(EstimateDocument &doc, Host &host, QWidget *parent);
 
-    // The 30 standard item names of ListBox1.
-    static QStringList standardNames();
-
 public slots:
-    // "項目設定": opens the screen over the main window.
+    // "項目設定" (Button14, or a click on Label18): opens the screen over the main window; while
+    // the screen is open the button reads "閉じる" and the same press closes it.
     void open();
 
 signals:
@@ -38,18 +36,19 @@ private:
     QWidget *buildMoveButtons();
     QWidget *buildStandardNames();
     void refresh();
-    void rebuildTree();
-    void selectCurrentNode();
-    void finishClose();
+    void takeFocusRequest();
+    // Runs an item operation, then lets every window show its outcome.
+    template<typename Operation>
+    void act(Operation &&operation);
 
     // The name box and the standard names.
     void Button5Click();
-    void Edit1KeyDown();
-    void Button49Click(); // "C"
+    void Edit1Enter();
+    void Button49Click(); // "C" and a double-click in Edit1
     void Button116Click(); // "キャンセル"
     void Button4Click(); // "☚項目登録"
-    void ListBox1Click();
-    void ListBox1DblClick();
+    void ListBox1Click(int index);
+    void ListBox1DblClick(int index);
     // The tree and the moves.
     void TreeView1Click();
     void TreeView1DblClick();
@@ -68,4 +67,5 @@ private:
     ItemTreeView *m_tree = nullptr;
     QListWidget *m_standard = nullptr;
     QMenu *m_popup = nullptr;
+    bool m_wasOpen = false;
 };

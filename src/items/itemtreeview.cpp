@@ -4,6 +4,8 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 
+#include <utility>
+
 ItemTreeView::ItemTreeView(QWidget *parent) : QTreeWidget(parent)
 {
     setObjectName(u"TreeView1"_qs);
@@ -28,12 +30,26 @@ ItemTreeView::ItemTreeView(QWidget *parent) : QTreeWidget(parent)
     setPalette(cream);
 }
 
-void ItemTreeView::setNodes(const std::vector<Node> &nodes)
+void ItemTreeView::showTree(const ItemTree &tree)
+{
+    const bool same = std::equal(tree.nodes.begin(), tree.nodes.end(), m_shown.begin(), m_shown.end(),
+                                 [](const ItemNode &a, const ItemNode &b) {
+                                     return a.caption == b.caption && a.parent == b.parent;
+                                 });
+    if (!same)
+        rebuild(tree.nodes);
+    if (tree.selected >= 0 && size_t(tree.selected) < m_nodes.size())
+        selectIndex(tree.selected);
+    else
+        clearSelection();
+}
+
+void ItemTreeView::rebuild(const std::vector<ItemNode> &nodes)
 {
     clear();
     m_nodes.clear();
     m_nodes.reserve(nodes.size());
-    for (const Node &node : nodes) {
+    for (const ItemNode &node : nodes) {
         QTreeWidgetItem *item = nullptr;
         if (node.parent >= 0 && size_t(node.parent) < m_nodes.size())
             item = new QTreeWidgetItem(m_nodes[size_t(node.parent)]);
@@ -42,13 +58,8 @@ void ItemTreeView::setNodes(const std::vector<Node> &nodes)
         item->setText(0, node.caption);
         m_nodes.push_back(item);
     }
+    m_shown = nodes;
     expandAll();
-}
-
-void ItemTreeView::setCaptions(const QStringList &captions)
-{
-    for (size_t i = 0; i < m_nodes.size() && i < size_t(captions.size()); ++i)
-        m_nodes[i]->setText(0, captions[qsizetype(i)]);
 }
 
 int ItemTreeView::absoluteIndex(const QTreeWidgetItem *item) const
@@ -83,8 +94,11 @@ void ItemTreeView::mousePressEvent(QMouseEvent *event)
 void ItemTreeView::mouseReleaseEvent(QMouseEvent *event)
 {
     QTreeWidget::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
+        if (std::exchange(m_doubleClicked, false))
+            return;
         emit nodeClicked();
+    }
     else if (event->button() == Qt::RightButton)
         emit rightReleased(event->globalPosition().toPoint());
 }
@@ -92,8 +106,10 @@ void ItemTreeView::mouseReleaseEvent(QMouseEvent *event)
 void ItemTreeView::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QTreeWidget::mouseDoubleClickEvent(event);
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
+        m_doubleClicked = true;
         emit nodeDoubleClicked();
+    }
 }
 
 void ItemTreeView::dropEvent(QDropEvent *event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "items/itemtree.h"
+
 #include <QTreeWidget>
 
 #include <vector>
@@ -12,17 +14,11 @@ class ItemTreeView : public QTreeWidget
     Q_OBJECT
 
 public:
-    struct Node {
-        QString caption;
-        int parent = -1; // display index of the parent node, -1 for a root
-    };
-
     explicit ItemTreeView(QWidget *parent);
 
-    // Builds the tree again from nodes in display order.
-    void setNodes(const std::vector<Node> &nodes);
-    // Captions of the nodes by display index.
-    void setCaptions(const QStringList &captions);
+    // Shows the document's item tree: the nodes are built again only when their shape or captions
+    // changed, so that the scroll position survives unrelated changes; then the selection follows.
+    void showTree(const ItemTree &tree);
     int nodeCount() const { return int(m_nodes.size()); }
     // Display index of a node counting from 0 over the whole tree, -1 when none.
     int absoluteIndex(const QTreeWidgetItem *item) const;
@@ -42,5 +38,9 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    void rebuild(const std::vector<ItemNode> &nodes);
+
     std::vector<QTreeWidgetItem *> m_nodes;
+    std::vector<ItemNode> m_shown;
+    bool m_doubleClicked = false; // the release that ends a double-click is not a click
 };

@@ -1,6 +1,7 @@
 #include "storage/conditionscreen.h"
 
 #include "app/controlfactory.h"
+#include "base/textgrid.h"
 #include "base/textgridmodel.h"
 #include "estimate/document.h"
 
@@ -11,9 +12,49 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <functional>
+
 namespace {
+
 constexpr int markColumn = 1;
 constexpr int textColumn = 2;
+
+// The condition list with its texts editable in place while the text column is the one last
+// pressed. What is typed goes to the owner's writer.
+class ConditionModel : public TextGridModel
+{
+public:
+    using Writer = std::function<void(int column, int row, const QString &text)>;
+
+    ConditionModel(const TextGrid &grid, Writer writer, QObject *parent)
+        : TextGridModel(grid, parent), m_writer(std::move(writer))
+    {
+    }
+
+    void setTextEditable(bool editable) { m_textEditable = editable; }
+
+    Qt::ItemFlags flags(const QModelIndex &index) const override
+    {
+        Qt::ItemFlags f = TextGridModel::flags(index);
+        if (m_textEditable && index.column() == textColumn)
+            f |= Qt::ItemIsEditable;
+        return f;
+    }
+
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override
+    {
+        if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+            return false;
+        m_writer(index.column(), gridRow(index.row()), value.toString());
+        emit dataChanged(index, index, {Qt::DisplayRole});
+        return true;
+    }
+
+private:
+    Writer m_writer;
+    bool m_textEditable = false;
+};
+
 } // namespace
 
 ConditionScreen::ConditionScreen(EstimateDocument &doc, Host &host, QWidget *parent)
@@ -84,12 +125,14 @@ QWidget *ConditionScreen::buildTopBar()
 
 void ConditionScreen::buildGrid()
 {
-    m_model = new TextGridModel(m_doc.conditions, this);
     // A text typed in place goes straight into the condition list.
-    m_model->setCellWriter([this](int column, int row, const QString &text) {
-        m_doc.conditions.setCell(column, row, text);
-        m_doc.notifyChanged();
-    });
+    m_model = new ConditionModel(
+        m_doc.conditions,
+        [this](int column, int row, const QString &text) {
+            m_doc.conditions.setCell(column, row, text);
+            m_doc.notifyChanged();
+        },
+        this);
 
     m_grid = new QTableView(this);
     m_grid->setObjectName(u"StringGrid8"_qs);
@@ -126,7 +169,7 @@ void ConditionScreen::StringGrid8MouseDown(const QModelIndex &index)
     if (!index.isValid())
         return;
     // Texts are written in place; the marks column toggles instead of editing.
-    m_model->setColumnEditable(textColumn, index.column() == textColumn);
+    static_cast<ConditionModel *>(m_model)->setTextEditable(index.column() == textColumn);
     if (index.column() != markColumn)
         return;
 }
