@@ -15,8 +15,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
-HeaderPanel::HeaderPanel(EstimateDocument &doc, Host &host, QWidget *parent)
-    : QWidget(parent), m_doc(doc), m_host(host)
+HeaderPanel::HeaderPanel(EstimateDocument &doc, Host &host, QWidget *screen)
+    : QWidget(screen), m_doc(doc), m_host(host), m_screen(screen)
 {
     setObjectName(u"EstimateHeader"_qs);
     QFont larger = font();
@@ -58,7 +58,7 @@ HeaderPanel::HeaderPanel(EstimateDocument &doc, Host &host, QWidget *parent)
     buildEraPanel();
     buildReferenceList();
     hookFieldEvents();
-    m_binder = new SettingsBinder(doc, host, this);
+    m_binder = new SettingsBinder(doc, host, screen);
 
     connect(m_clientButton, &QPushButton::clicked, this, &HeaderPanel::Button96Click);
     connect(m_titleButton, &QPushButton::clicked, this, &HeaderPanel::Button103Click);
@@ -137,7 +137,7 @@ void HeaderPanel::buildDate(QGridLayout *grid)
 
 void HeaderPanel::buildEraPanel()
 {
-    m_eraPanel = new QFrame(this);
+    m_eraPanel = new QFrame(m_screen);
     m_eraPanel->setObjectName(u"Panel97"_qs);
     m_eraPanel->setAutoFillBackground(true);
     static_cast<QFrame *>(m_eraPanel)->setFrameShape(QFrame::Box);
@@ -155,8 +155,9 @@ void HeaderPanel::buildEraPanel()
 
 void HeaderPanel::buildReferenceList()
 {
-    m_list = new QListWidget(this);
+    m_list = new QListWidget(m_screen);
     m_list->setObjectName(u"ListBox2"_qs);
+    m_list->setFont(font());
     m_list->hide();
     connect(m_list, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { ListBox2Click(m_list->row(item)); });
@@ -221,7 +222,7 @@ void HeaderPanel::placeReferenceList()
     // entries need).
     const int tag = m_doc.controls.ListBox2.tag;
     QWidget *field = findChild<QLineEdit *>(tag == header::Clients ? u"Edit29"_qs : u"Edit22"_qs);
-    const QPoint below = field->mapTo(this, QPoint(0, field->height() + 2));
+    const QPoint below = field->mapTo(m_screen, QPoint(0, field->height() + 2));
     const int rows = std::max(1, int(m_doc.controls.ListBox2Items.size()));
     const int needed = rows * std::max(1, m_list->sizeHintForRow(0)) + 2 * m_list->frameWidth();
     const int height = std::max(header::referenceListPlacement(tag).height, needed);
@@ -262,9 +263,9 @@ void HeaderPanel::Button124Click()
 void HeaderPanel::Label56Click()
 {
     auto *era = findChild<QLabel *>(u"Label56"_qs);
-    const QPoint at = era->mapTo(this, QPoint(0, era->height() + 2));
-    m_eraPanel->move(std::clamp(at.x() - m_eraPanel->width() / 2, 0, std::max(0, width() - m_eraPanel->width())),
-                     at.y());
+    const QPoint at = era->mapTo(m_screen, QPoint(0, era->height() + 2));
+    const int right = std::max(0, m_screen->width() - m_eraPanel->width());
+    m_eraPanel->move(std::clamp(at.x() - m_eraPanel->width() / 2, 0, right), at.y());
     act([this] { header::showEraPanel(m_doc); });
 }
 

@@ -19,7 +19,9 @@ class HeaderPanel : public QWidget
     Q_OBJECT
 
 public:
-    HeaderPanel(EstimateDocument &doc, Host &host, QWidget *parent);
+    // `screen` is the screen the panel lies on: the reference list and the era change panel are
+    // laid over it, not clipped by the header.
+    HeaderPanel(EstimateDocument &doc, Host &host, QWidget *screen);
 
     // Shows the states of the header's lists, panels and buttons.
     void refresh();
@@ -49,6 +51,7 @@ private:
 
     EstimateDocument &m_doc;
     Host &m_host;
+    QWidget *m_screen;
     SettingsBinder *m_binder = nullptr;
     QPushButton *m_clientButton = nullptr;
     QPushButton *m_titleButton = nullptr;

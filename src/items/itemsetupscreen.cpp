@@ -162,6 +162,10 @@ QWidget *ItemSetupScreen::buildStandardNames()
     m_standard = new QListWidget(column);
     m_standard->setObjectName(u"ListBox1"_qs);
     m_standard->addItems(items::standardNames());
+    m_standard->setSpacing(1);
+    QFont names = m_standard->font();
+    names.setPointSize(11);
+    m_standard->setFont(names);
     v->addWidget(m_standard, 1);
     v->addWidget(make::note(column, u"※ダブルクリクして登録することも出来ます。"_qs));
 
