@@ -445,3 +445,193 @@ TEST(SheetCompiler, ItemsWithoutLinesAndHierarchySums)
         }
     }
 }
+
+TEST(SheetCompiler, SuppliedGoodsMode)
+{
+    SheetFixture f;
+    f.doc.settings.CheckBox18 = true;
+    const int p = f.addItem(u"1.電灯設備工事"_qs);
+    f.addLine(p, {.name = u"VVF"_qs, .price = 1000, .labour = 2000, .accessories = 100, .consumables = 300});
+    f.addLine(p, {.name = u"工事費"_qs, .price = 5000, .code = u"301"_qs});
+    ASSERT_TRUE(f.compile());
+    const int first = f.doc.irow1 + 2;
+    EXPECT_EQ(f.column(Name, first, first + 4), texts({u"VVF", u"同上付属品", u"工事費", u"労 務 費", u"雑材消耗品費"}));
+    EXPECT_EQ(f.column(Remark, first, first + 4), texts({u"御支給品", u"御支給品", u"", u"", u"御支給品"}));
+    EXPECT_EQ(f.column(Submitted, first, first + 4), texts({u"", u"", u"5000", u"2000", u""}));
+    EXPECT_EQ(f.column(SubmittedPrice, first, first + 2), texts({u"", u"", u"5000"}));
+    EXPECT_EQ(f.at(SubmissionRate, first), u"0"_qs);
+    EXPECT_EQ(f.at(Submitted, 1), u"7000"_qs);
+}
+
+TEST(SheetCompiler, CompositeMode)
+{
+    SheetFixture f;
+    f.doc.settings.CheckBox8 = true;
+    f.doc.syouhizeigaku = 777;
+    const int p = f.addItem(u"1.電灯設備工事"_qs);
+    f.doc.items.setCell(itemcol::LabourSubmission, p, u"50"_qs);
+    f.doc.items.setCell(itemcol::PaintingSubmission, p, QString()); // an empty rate counts 100
+    f.addLine(p, {.name = u"器具"_qs, .price = 1000, .quantity = 2, .labour = 4000, .accessories = 100,
+                  .mounting = 300, .painting = 1000, .consumables = 60});
+    f.addLine(p, {.name = u"建築"_qs, .price = 3000, .kind = u"建築工事"_qs, .labour = 1000});
+    // A line named like the labour row has no row to merge into: it is listed with its amount.
+    f.addLine(p, {.name = u"労 務 費"_qs, .price = 8000, .code = u"301"_qs});
+    ASSERT_TRUE(f.compile());
+    const int first = f.doc.irow1 + 2;
+    EXPECT_EQ(f.column(Name, first, first + 4), texts({u"器具", u"建築", u"労 務 費", u"", u"合　　計"}));
+    EXPECT_EQ(f.column(Submitted, first, first + 2), texts({u"5460", u"0", u"8000"}));
+    EXPECT_EQ(f.at(SubmittedPrice, first), u"2730"_qs);
+    EXPECT_EQ(f.at(Submitted, first + 4), u"13460"_qs);
+    EXPECT_EQ(f.at(Compressed, first + 4), u"0"_qs);
+    EXPECT_EQ(f.at(Compressed, 1), u"0"_qs);
+    const int total = f.rowNamed(u"総　合　計"_qs);
+    EXPECT_EQ(f.at(Submitted, total), u"13460"_qs);
+    EXPECT_EQ(f.doc.sougoukei, 13460);
+    EXPECT_EQ(f.doc.syouhizeigaku, 777);
+}
+
+TEST(SheetCompiler, SeparatedLayout)
+{
+    struct Case { bool subtotals; bool labourPart; QStringList names; QStringList amounts; } cases[] = {
+        {true, true,
+         texts({u"1.電灯設備工事", u"VVF", u"同上付属品", u"雑材消耗品費", u"小　　計", u"", u"労 務 費", u"配線工事",
+                u"塗 装 費", u"小　　計", u"", u"合　　計"}),
+         texts({u"", u"1000", u"100", u"300", u"1400", u"", u"2000", u"5000", u"500", u"7500", u"", u"8900"})},
+        {true, false,
+         texts({u"1.電灯設備工事", u"VVF", u"小　　計", u"", u"労 務 費", u"", u"合　　計"}),
+         texts({u"", u"1000", u"1000", u"", u"2000", u"", u"3000"})},
+        {false, false,
+         texts({u"1.電灯設備工事", u"VVF", u"", u"労 務 費", u"", u"合　　計"}),
+         texts({u"", u"1000", u"", u"2000", u"", u"3000"})},
+    };
+    for (const auto &c : cases) {
+        SheetFixture f;
+        f.doc.settings.CheckBox17 = true;
+        f.doc.settings.CheckBox22 = c.subtotals;
+        const int p = f.addItem(u"1.電灯設備工事"_qs);
+        if (c.labourPart) {
+            f.addLine(p, {.name = u"VVF"_qs, .price = 1000, .labour = 2000, .accessories = 100, .painting = 500,
+                          .consumables = 300});
+            f.addLine(p, {.name = u"配線工事"_qs, .price = 5000, .code = u"301"_qs});
+        } else {
+            f.addLine(p, {.name = u"VVF"_qs, .price = 1000, .labour = 2000});
+        }
+        ASSERT_TRUE(f.compile());
+        const int first = f.doc.irow1 + 1;
+        const int last = first + int(c.names.size()) - 1;
+        EXPECT_EQ(f.column(Name, first, last), c.names);
+        EXPECT_EQ(f.column(Submitted, first, last), c.amounts);
+        EXPECT_EQ(f.rowNamed(u"xxx"_qs), 0);
+        EXPECT_EQ(f.doc.sheet.rowCount(), last + 5);
+    }
+}
+
+TEST(SheetCompiler, SilentStopKeepsTheRowsWritten)
+{
+    struct Case { bool emptyRate; const char16_t *stop; } cases[] = {
+        {true, u"Button16Click: "},   // an item rate left empty
+        {false, u"Button16Click: 0"}, // a corrected quantity of 0 divides the compressed amount
+    };
+    for (const auto &c : cases) {
+        SheetFixture f;
+        const int p = f.addItem(u"1.電灯設備工事"_qs);
+        f.addLine(p, {.name = u"器具"_qs, .price = 1000});
+        f.addLine(p, {.name = u"塗装"_qs, .price = 100, .painting = 500});
+        if (c.emptyRate)
+            f.doc.items.setCell(itemcol::PaintingCompression, p, QString());
+        else
+            f.doc.lines.setCell(linecol::Corrected, 2, u"0"_qs);
+        EXPECT_FALSE(f.compile());
+        EXPECT_EQ(f.host.silentStops, QStringList{QString::fromUtf16(c.stop)});
+        EXPECT_TRUE(f.host.messages.isEmpty());
+        const int first = f.doc.irow1 + 1;
+        EXPECT_EQ(f.at(Name, 1), u"1.電灯設備工事"_qs);
+        EXPECT_EQ(f.column(Name, first, first + 1), texts({u"1.電灯設備工事", u"器具"}));
+        EXPECT_EQ(f.at(Submitted, first + 1), u"1000"_qs);
+        EXPECT_FALSE(f.doc.controls.showSheet);
+        EXPECT_EQ(f.doc.controls.Label164.text, QString());
+        for (int r = 0; r < f.doc.sheet.rowCount(); ++r) {
+            for (int col = 0; col < Count; ++col) {
+                EXPECT_FALSE(f.at(col, r).contains(u"INF"_qs) || f.at(col, r).contains(u"NAN"_qs));
+            }
+        }
+    }
+}
+
+TEST(SheetCompiler, PriceConflictReturnsToTheWholeViewAtTheLine)
+{
+    SheetFixture f;
+    const int p = f.addItem(u"1.電灯設備工事"_qs);
+    f.addLine(p, {.name = u"Zケーブル"_qs, .price = 100});
+    f.addLine(p, {.name = u"Aボックス"_qs, .price = 10});
+    f.addLine(p, {.name = u"Zケーブル"_qs, .price = 200});
+    EXPECT_FALSE(f.compile());
+    ASSERT_EQ(f.host.messages.size(), 1);
+    EXPECT_EQ(f.host.messages[0].kind, Host::MessageKind::Warning);
+    EXPECT_TRUE(f.host.messages[0].text.endsWith(u"1行目と3行目の  Zケーブル "_qs));
+    EXPECT_EQ(f.doc.controls.Button112.tag, 1);
+    // The whole view sorts by code: the conflicting line (entered first) is now line 2.
+    EXPECT_EQ(f.doc.buttonsw, 1);
+    EXPECT_FALSE(f.doc.controls.showSheet);
+    EXPECT_TRUE(f.doc.controls.showLines);
+    EXPECT_EQ(f.doc.lines.cell(linecol::InputNo, 2), u"1"_qs);
+    EXPECT_EQ(f.doc.controls.lineTableTopRow, 2);
+}
+
+TEST(SheetCompiler, ThroughTheWholeViewTheLinesAreRecalculated)
+{
+    SheetFixture f;
+    f.recalculate = true;
+    f.doc.settings.CheckBox10 = true;
+    const int p = f.addItem(u"1.電灯設備工事"_qs);
+    const int r = f.addLine(p, {.name = u"VVF"_qs, .price = 100, .quantity = 10});
+    f.doc.lines.setCell(linecol::Factor, r, u"0.1"_qs);
+    f.doc.lines.setCell(linecol::Submitted, r, u"999999"_qs); // stale, recalculated to 1000
+    ASSERT_TRUE(f.compile());
+    EXPECT_EQ(f.at(Submitted, f.doc.irow1 + 2), u"1000"_qs);
+    EXPECT_EQ(f.at(Submitted, f.rowNamed(u"労 務 費"_qs)), u"20000"_qs);
+    EXPECT_EQ(f.doc.controls.Label18.text, u"1.電灯設備工事"_qs);
+    EXPECT_EQ(f.doc.controls.Button12.text, u"全体表示"_qs);
+}
+
+// The index of lines by item gives the same sheet as walking the whole line table per item.
+TEST(SheetCompiler, IndexedWalkMatchesTheWholeTableWalk)
+{
+    auto build = [](SheetFixture &f, int variant) {
+        Settings &s = f.doc.settings;
+        s.CheckBox17 = variant == 1;
+        s.CheckBox22 = variant == 1;
+        s.CheckBox8 = variant == 2;
+        s.CheckBox18 = variant == 3;
+        s.CheckBox3 = s.CheckBox4 = false;
+        s.CheckBox14 = true;
+        f.addItem(u"1.電灯設備工事"_qs);
+        f.addItem(u"1-1.照明"_qs, 2);
+        f.addItem(u"2.動力設備工事"_qs);
+        f.addItem(u"3.空き"_qs);
+        f.addLine(3, {.name = u"CV"_qs, .price = 1200, .quantity = 3, .code = u"146"_qs, .labour = 3000, .accessories = 90});
+        f.addLine(2, {.name = u"器具"_qs, .price = 5000, .labour = 2500, .mounting = 400, .painting = 700});
+        f.addLine(2, {.name = u"器具"_qs, .price = 5000, .labour = 2500, .mounting = 400});
+        f.addLine(3, {.name = u"※注記"_qs, .code = {}, .kind = u"注釈行"_qs});
+        f.addLine(2, {.name = u"配線工事"_qs, .price = 8000, .code = u"301"_qs, .consumables = 240});
+        f.addLine(3, {.name = u"支給盤"_qs, .price = 90000, .code = u"140"_qs, .kind = u"御支給品"_qs, .labour = 6000});
+        f.addLine(3, {.name = u"労 務 費"_qs, .price = 4000, .code = u"301"_qs});
+    };
+    for (int variant = 0; variant < 4; ++variant) {
+        SheetFixture indexed;
+        SheetFixture walked;
+        build(indexed, variant);
+        build(walked, variant);
+        ASSERT_TRUE(indexed.compile(sheet::LineWalk::ByItemIndex));
+        ASSERT_TRUE(walked.compile(sheet::LineWalk::WholeTable));
+        const TextGrid &a = indexed.doc.sheet;
+        const TextGrid &b = walked.doc.sheet;
+        ASSERT_EQ(a.rowCount(), b.rowCount());
+        EXPECT_GT(a.rowCount(), 30);
+        for (int r = 0; r < a.rowCount(); ++r)
+            EXPECT_EQ(a.row(r), b.row(r)) << "variant " << variant << " row " << r;
+        EXPECT_EQ(indexed.doc.sougoukei, walked.doc.sougoukei);
+        EXPECT_EQ(indexed.doc.irow2, walked.doc.irow2);
+        EXPECT_EQ(indexed.doc.pagisu, walked.doc.pagisu);
+    }
+}
