@@ -140,7 +140,7 @@ Real labourBase(const TextGrid &t)
     Real base = 0;
     for (int r = 1; r < t.rowCount(); ++r) {
         const QString &name = t.cell(Name, r);
-        if ((t.cell(C, r) == u"301" || isLabourBaseName(name)) && !isExcludedName(name))
+        if ((t.cell(C, r) == sheet::names::class301 || isLabourBaseName(name)) && !isExcludedName(name))
             base += amountOf(t, Compressed, r);
     }
     return base;

@@ -128,7 +128,7 @@ private:
     Real compositeAmount(const Section &s, int v, const Components &c) const;
     void closeGroup(Section &s);
     int nextRow(Section &s);
-    void writeDerived(int row, const QString &no, const Codes &codes, const QString &name, const Section &s);
+    void writeDerived(int row, QString no, const Codes &codes, const QString &name, const Section &s);
     void itemEndRows(Section &s);
     void costRow(Section &s, const CostRow &cost, Real sum, int row);
     void consumablesEntry(Section &s);
@@ -248,11 +248,20 @@ void SectionWriter::listLine(Section &s, int v)
 
     const QString &kind = l.cell(linecol::Kind, v);
     const bool comment = kind == kinds::comment;
+    const QString &spec1 = l.cell(linecol::Spec1, v);
     const QString &spec2 = l.cell(linecol::Spec2, v);
-    QString spec = l.cell(linecol::Spec1, v) + u' ' + (num::isBlank(spec2) ? QString() : spec2);
     const QString &category = l.cell(linecol::Category, v);
-    if (m_byCategory && !comment && !num::isBlank(category))
-        spec += u'<' + category + u'>';
+    QString spec;
+    spec.reserve(spec1.size() + spec2.size() + category.size() + 3);
+    spec += spec1;
+    spec += u' ';
+    if (!num::isBlank(spec2))
+        spec += spec2;
+    if (m_byCategory && !comment && !num::isBlank(category)) {
+        spec += u'<';
+        spec += category;
+        spec += u'>';
+    }
     t.setCell(Spec, r, spec);
     if (comment)
         return;
@@ -274,7 +283,7 @@ void SectionWriter::listLine(Section &s, int v)
     writeNumber(t, CompressedPrice, r, divide(lineNumber(linecol::Compressed, v), corrected, correctedText));
 
     const QString &code = l.cell(linecol::C, v);
-    if (m_supplied && code != u"301" && code != u"302") {
+    if (m_supplied && !isClass301or302(code)) {
         for (int c : {SubmissionRate, SubmittedPrice, Submitted})
             t.setCell(c, r, names::zero);
     }
@@ -287,7 +296,7 @@ void SectionWriter::listLine(Section &s, int v)
     if (m_composite) {
         const Real q = compositeAmount(s, v, parts);
         writeNumber(t, Submitted, r, q);
-        writeNumber(t, SubmittedPrice, r, num::roundEven(divide(q, corrected, correctedText)));
+        writeNumber(t, SubmittedPrice, r, wholeYen(divide(q, corrected, correctedText)));
         s.syoukei += q;
         return;
     }
@@ -303,7 +312,7 @@ Components SectionWriter::addComponents(Section &s, int v)
         Real amount = num::toNumberOr(m_lines.cell(column, v), 0);
         if (addsNothing)
             amount = 0;
-        sum = num::roundEven(sum + amount);
+        sum = wholeYen(sum + amount);
         return amount;
     };
     Components c;
@@ -319,16 +328,16 @@ Components SectionWriter::addComponents(Section &s, int v)
 Real SectionWriter::compositeAmount(const Section &s, int v, const Components &c) const
 {
     auto rate = [&](int column) { return num::toNumberOr(m_items.cell(column, s.p), 100); };
-    Real q = num::roundEven(percentOf(rate(itemcol::LabourSubmission), c.labour));
+    Real q = wholeYen(percentOf(rate(itemcol::LabourSubmission), c.labour));
     q += c.accessories;
     q += c.mounting;
-    q = num::roundEven(q + percentOf(rate(itemcol::PaintingSubmission), c.painting));
-    q = num::roundEven(q + percentOf(rate(itemcol::CeilingSubmission), c.ceiling));
-    q = num::roundEven(q + percentOf(rate(itemcol::ConsumablesSubmission), c.consumables));
+    q = wholeYen(q + percentOf(rate(itemcol::PaintingSubmission), c.painting));
+    q = wholeYen(q + percentOf(rate(itemcol::CeilingSubmission), c.ceiling));
+    q = wholeYen(q + percentOf(rate(itemcol::ConsumablesSubmission), c.consumables));
     const QString &kind = m_lines.cell(linecol::Kind, v);
     const bool addsNothing = kind == kinds::building || kind == kinds::separate;
     const Real submitted = addsNothing ? 0 : num::toNumberOr(m_lines.cell(linecol::Submitted, v), 0);
-    return num::roundEven(q + submitted);
+    return wholeYen(q + submitted);
 }
 
 // Emits the accessories and mounting-material rows of the group of lines that ends here.
@@ -362,8 +371,8 @@ void SectionWriter::closeGroup(Section &s)
     }
 }
 
-void SectionWriter::writeDerived(int row, const QString &no, const Codes &codes, const QString &name,
-                                 const Section &s)
+// `no` is taken by value: it is often a cell of the sheet itself, which a write may move.
+void SectionWriter::writeDerived(int row, QString no, const Codes &codes, const QString &name, const Section &s)
 {
     using namespace sheetcol;
     TextGrid &t = m_sheet;
@@ -412,10 +421,10 @@ void SectionWriter::costRow(Section &s, const CostRow &cost, Real sum, int row)
     // The labour row shows its compressed amount in whole yen; painting and ceiling openings show
     // it as computed and count it in whole yen.
     if (cost.wholeCompressed)
-        compressed = num::roundEven(compressed);
+        compressed = wholeYen(compressed);
     t.setCell(CompressionRate, row, compressionText);
     writeNumber(t, Compressed, row, compressed);
-    s.net += num::roundEven(compressed);
+    s.net += wholeYen(compressed);
 
     const QString &submissionText = m_items.cell(cost.submissionColumn, s.p);
     Real submitted = percentOf(num::toNumber(submissionText), sum);
@@ -423,7 +432,7 @@ void SectionWriter::costRow(Section &s, const CostRow &cost, Real sum, int row)
         submitted = roundCostRow(submitted);
     t.setCell(SubmissionRate, row, submissionText);
     writeNumber(t, Submitted, row, submitted);
-    s.syoukei = num::roundEven(s.syoukei + submitted);
+    s.syoukei = wholeYen(s.syoukei + submitted);
 }
 
 void SectionWriter::consumablesEntry(Section &s)
@@ -433,14 +442,14 @@ void SectionWriter::consumablesEntry(Section &s)
     const int r = s.reserved ? s.consumablesSlot : nextRow(s);
     writeDerived(r, QString::number(s.p), consumablesCodes, names::consumables, s);
     const QString &compressionText = m_items.cell(itemcol::ConsumablesCompression, s.p);
-    const Real compressed = num::roundEven(percentOf(num::toNumber(compressionText), s.zatuzai));
+    const Real compressed = wholeYen(percentOf(num::toNumber(compressionText), s.zatuzai));
     t.setCell(CompressionRate, r, compressionText);
     writeNumber(t, Compressed, r, compressed);
     s.net += compressed;
 
     const QString &submissionText = m_items.cell(itemcol::ConsumablesSubmission, s.p);
     const Real rate = num::toNumber(submissionText);
-    const Real submitted = std::fabs(num::roundEven(percentOf(m_supplied ? 0 : rate, s.zatuzai)));
+    const Real submitted = std::fabs(wholeYen(percentOf(m_supplied ? 0 : rate, s.zatuzai)));
     t.setCell(SubmissionRate, r, submissionText);
     writeNumber(t, Submitted, r, submitted);
     s.syoukei += submitted;
@@ -456,7 +465,7 @@ void SectionWriter::totals(Section &s)
     const Real quantity = num::toNumber(quantityText);
     const bool single = quantityText == u"1";
     if (!m_composite)
-        s.net = num::roundEven(s.net);
+        s.net = wholeYen(s.net);
 
     int totalRow = 0;
     if (s.syoukei != 0) {
@@ -485,7 +494,7 @@ void SectionWriter::totals(Section &s)
             adjustment = num::unitAdjustment(s.syoukei, unit);
         writeNumber(t, Submitted, s.consumablesRow, amount + adjustment);
     }
-    const Real total = num::roundEven(s.syoukei + adjustment);
+    const Real total = wholeYen(s.syoukei + adjustment);
     if (totalRow != 0)
         writeNumber(t, Submitted, totalRow, total);
     writeNumber(t, SubmittedPrice, summary, total);
@@ -493,8 +502,8 @@ void SectionWriter::totals(Section &s)
     if (single)
         t.setCell(SubmittedPrice, summary, QString());
 
-    direct.netgoukei = num::roundEven(direct.netgoukei + num::toNumberOr(t.cell(Compressed, summary), 0));
-    direct.goukei = num::roundEven(direct.goukei + num::toNumber(t.cell(Submitted, summary)));
+    direct.netgoukei = wholeYen(direct.netgoukei + num::toNumberOr(t.cell(Compressed, summary), 0));
+    direct.goukei = wholeYen(direct.goukei + num::toNumber(t.cell(Submitted, summary)));
 
     if (s.added == 0 && total == 0 && !m_settings.CheckBox5) {
         // Nothing to show: the section is taken back and the next one starts on this header row.

@@ -3,10 +3,10 @@
 #include "base/host.h"
 #include "estimate/columns.h"
 #include "estimate/document.h"
-
-#include <QHash>
+#include "estimate/sheetrows.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -14,19 +14,74 @@ namespace pricecheck {
 
 namespace {
 
-QString materialKey(const TextGrid &t, int r)
+// The key of a material: these cells joined without separators.
+constexpr int keyColumns[] = {linecol::C,     linecol::O,        linecol::D,    linecol::Name, linecol::Spec1,
+                              linecol::Spec2, linecol::Category, linecol::Kind, linecol::Factor};
+
+// FNV-1a over the joined key, without building it.
+quint64 keyHash(const TextGrid &t, int r)
 {
-    using namespace linecol;
-    static constexpr int columns[] = {C, O, D, Name, Spec1, Spec2, Category, Kind, Factor};
-    QString key;
-    for (int c : columns)
-        key += t.cell(c, r);
-    return key;
+    quint64 h = 14695981039346656037ull;
+    for (int c : keyColumns) {
+        for (QChar ch : t.cell(c, r)) {
+            h ^= ch.unicode();
+            h *= 1099511628211ull;
+        }
+    }
+    return h;
 }
 
-bool isLabourCode(const QString &code)
+// Whether the joined keys of two lines are equal; cells may split the same text differently.
+bool sameKey(const TextGrid &t, int a, int b)
 {
-    return code == u"301" || code == u"302";
+    if (std::all_of(std::begin(keyColumns), std::end(keyColumns),
+                    [&](int c) { return t.cell(c, a) == t.cell(c, b); }))
+        return true;
+    struct Cursor {
+        const TextGrid &t;
+        int row;
+        size_t column = 0;
+        qsizetype at = 0;
+        int next()
+        {
+            for (; column < std::size(keyColumns); ++column, at = 0) {
+                const QString &text = t.cell(keyColumns[column], row);
+                if (at < text.size())
+                    return text[at++].unicode();
+            }
+            return -1;
+        }
+    };
+    Cursor x{t, a};
+    Cursor y{t, b};
+    for (;;) {
+        const int cx = x.next();
+        if (cx != y.next())
+            return false;
+        if (cx < 0)
+            return true;
+    }
+}
+
+// Lines of the same material, in line order.
+std::vector<std::vector<int>> materials(const TextGrid &t, int count)
+{
+    std::vector<std::vector<int>> groups;
+    std::unordered_map<quint64, std::vector<size_t>> byHash; // hash -> indexes into groups
+    for (int r = 1; r <= count; ++r) {
+        if (sheet::isClass301or302(t.cell(linecol::C, r)))
+            continue;
+        std::vector<size_t> &candidates = byHash[keyHash(t, r)];
+        const auto same = std::find_if(candidates.begin(), candidates.end(),
+                                       [&](size_t g) { return sameKey(t, groups[g].front(), r); });
+        if (same != candidates.end()) {
+            groups[*same].push_back(r);
+        } else {
+            candidates.push_back(groups.size());
+            groups.push_back({r});
+        }
+    }
+    return groups;
 }
 
 } // namespace
@@ -34,19 +89,17 @@ bool isLabourCode(const QString &code)
 int run(EstimateDocument &doc, Host &host)
 {
     const TextGrid &t = doc.lines;
-    // Lines grouped by key, so that only lines of the same material are paired.
-    QHash<QString, std::vector<int>> groups;
-    for (int r = 1; r <= doc.st1count; ++r) {
-        if (!isLabourCode(t.cell(linecol::C, r)))
-            groups[materialKey(t, r)].push_back(r);
-    }
     std::vector<std::pair<int, int>> conflicts;
-    for (const std::vector<int> &rows : std::as_const(groups)) {
+    for (const std::vector<int> &rows : materials(t, doc.st1count)) {
+        const QString &price = t.cell(linecol::Price, rows.front());
+        if (std::all_of(rows.begin(), rows.end(), [&](int r) { return t.cell(linecol::Price, r) == price; }))
+            continue;
         for (size_t a = 0; a < rows.size(); ++a) {
             for (size_t b = a + 1; b < rows.size(); ++b) {
                 const int i = rows[a];
                 const int j = rows[b];
-                const bool lumpSums = t.cell(linecol::Unit, i) == u"式" && t.cell(linecol::Unit, j) == u"式";
+                const bool lumpSums = t.cell(linecol::Unit, i) == sheet::names::lumpSum
+                                      && t.cell(linecol::Unit, j) == sheet::names::lumpSum;
                 if (!lumpSums && t.cell(linecol::Price, i) != t.cell(linecol::Price, j))
                     conflicts.emplace_back(i, j);
             }

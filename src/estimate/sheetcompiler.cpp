@@ -36,7 +36,7 @@ bool checkPreconditions(EstimateDocument &doc, Host &host)
 void clearSheet(TextGrid &t)
 {
     const QStringList titles = t.row(0);
-    t = TextGrid(sheetcol::Count, t.rowCount());
+    t.clear();
     t.setRow(0, titles);
 }
 
@@ -49,12 +49,12 @@ int writeItemSummaryRows(EstimateDocument &doc)
     TextGrid &t = doc.sheet;
     int count = 0;
     for (int p = 1; p <= doc.tree_count; ++p) {
-        const QString &levelText = items.cell(itemcol::Level, p);
+        const QString levelText = items.cell(itemcol::Level, p);
         if (levelText.isEmpty())
             continue;
         ++count;
         const qint64 level = num::toInteger(levelText);
-        const QString &name = items.cell(itemcol::Name, p);
+        const QString name = items.cell(itemcol::Name, p);
         t.setCell(No, p, name.left(1));
         t.setCell(C, p, levelText);
         t.setCell(Name, p, QString(qsizetype(std::clamp<qint64>(level - 1, 0, 8)), u' ') + name);

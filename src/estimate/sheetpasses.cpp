@@ -31,15 +31,30 @@ void keepRows(TextGrid &t, int first, const std::vector<int> &kept, int end)
     t.setRowCount(t.rowCount() - dropped);
 }
 
+// Whether rows p and q have the same key: name, specification and remark joined.
+bool sameKey(const TextGrid &t, int p, int q)
+{
+    using namespace sheetcol;
+    auto length = [&](int r) { return t.cell(Name, r).size() + t.cell(Spec, r).size() + t.cell(Remark, r).size(); };
+    const qsizetype size = length(p);
+    if (size == 0 || size != length(q))
+        return false;
+    // With every part of equal length the joined texts are equal when the parts are; otherwise
+    // equal joined texts may still split differently between the cells.
+    if (t.cell(Name, p).size() == t.cell(Name, q).size() && t.cell(Spec, p).size() == t.cell(Spec, q).size()) {
+        return t.cell(Name, p) == t.cell(Name, q) && t.cell(Spec, p) == t.cell(Spec, q)
+               && t.cell(Remark, p) == t.cell(Remark, q);
+    }
+    return t.cell(Name, p) + t.cell(Spec, p) + t.cell(Remark, p) == t.cell(Name, q) + t.cell(Spec, q) + t.cell(Remark, q);
+}
+
 // Merges row q into row p when they describe the same material at the same unit price; marks row
 // p for its category suffix when only the unit price differs. Returns true when q was merged.
 bool mergeInto(EstimateDocument &doc, int p, int q)
 {
     using namespace sheetcol;
     TextGrid &t = doc.sheet;
-    const QString key = t.cell(Name, p) + t.cell(Spec, p) + t.cell(Remark, p);
-    if (key.isEmpty() || t.cell(Price, p).isEmpty()
-        || key != t.cell(Name, q) + t.cell(Spec, q) + t.cell(Remark, q))
+    if (t.cell(Price, p).isEmpty() || !sameKey(t, p, q))
         return false;
     if (t.cell(Price, p) != t.cell(Price, q)) {
         if (!doc.settings.CheckBox1 && !t.cell(Category, p).isEmpty())
@@ -110,7 +125,7 @@ bool mergePass(EstimateDocument &doc, Host &host)
     for (int r = first; r < t.rowCount(); ++r) {
         if (t.cell(sheetcol::Work, r) != mergeMark)
             continue;
-        if (t.cell(sheetcol::C, r) != u"302")
+        if (t.cell(sheetcol::C, r) != names::class302)
             t.setCell(sheetcol::Spec, r, t.cell(sheetcol::Spec, r) + u'<' + t.cell(sheetcol::Category, r) + u'>');
         t.setCell(sheetcol::Work, r, QString());
     }
@@ -200,7 +215,7 @@ void markSuppliedGoods(EstimateDocument &doc)
     TextGrid &t = doc.sheet;
     for (int r = std::max(doc.irow1, 1); r < t.rowCount(); ++r) {
         const QString &code = t.cell(C, r);
-        if (num::isBlank(code) || code == u"301" || code == u"302" || !t.cell(Remark, r).isEmpty())
+        if (num::isBlank(code) || isClass301or302(code) || !t.cell(Remark, r).isEmpty())
             continue;
         t.setCell(SubmittedPrice, r, QString());
         t.setCell(Submitted, r, QString());

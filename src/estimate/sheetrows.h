@@ -30,7 +30,16 @@ inline const QString lastTotalMark = u"*2*"_qs;
 inline const QString one = u"1"_qs;
 inline const QString lumpSum = u"式"_qs;
 inline const QString zero = u"0"_qs;
+inline const QString class301 = u"301"_qs;
+inline const QString class302 = u"302"_qs;
 } // namespace names
+
+// C codes 301 and 302: the classes that supplied-goods mode and the same-name price check leave
+// alone (compared as QString, whose size is checked before any character).
+inline bool isClass301or302(const QString &code)
+{
+    return code == names::class301 || code == names::class302;
+}
 
 // Kinds of line (line column 14) that the compiler treats specially.
 namespace kinds {
@@ -54,6 +63,15 @@ num::Real divide(num::Real a, num::Real b, const QString &divisorText);
 inline num::Real percentOf(num::Real rate, num::Real amount)
 {
     return rate * amount / 100;
+}
+
+// Rounds to whole yen, an exact half to the even neighbour, as num::roundEven does; a value that
+// is already whole (the usual case for amounts) is returned without the library call.
+inline num::Real wholeYen(num::Real x)
+{
+    if (x > -9e18L && x < 9e18L && num::Real(qint64(x)) == x)
+        return x;
+    return num::roundEven(x);
 }
 
 // Writes the value in the shortest form; throws ArithmeticError rather than writing "INF"/"NAN".

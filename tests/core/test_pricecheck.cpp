@@ -60,3 +60,15 @@ TEST(PriceCheck, OneWarningPerPairInLineOrder)
     }
     EXPECT_EQ(f.doc.controls.Button112.tag, 3);
 }
+
+TEST(PriceCheck, KeyIsTheJoinedText)
+{
+    // "VV" + "F1" and "VVF" + "1" join to the same key.
+    SheetFixture f;
+    const int p = f.addItem(u"1.電灯設備工事"_qs);
+    f.addLine(p, {.name = u"VV"_qs, .price = 100, .spec1 = u"F1"_qs});
+    f.addLine(p, {.name = u"VVF"_qs, .price = 200, .spec1 = u"1"_qs});
+    f.addLine(p, {.name = u"VVF"_qs, .price = 300, .spec1 = u"2"_qs});
+    EXPECT_EQ(pricecheck::run(f.doc, f.host), 1);
+    EXPECT_EQ(f.doc.controls.Button112.tag, 1);
+}

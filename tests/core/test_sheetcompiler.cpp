@@ -50,6 +50,7 @@ TEST(SheetCompiler, LaysOutSummaryAndItemSections)
     f.addLine(light, {.name = u"スイッチ"_qs, .price = 500, .quantity = 2, .labour = 2000, .consumables = 60});
     f.addLine(light, {.name = u"分電盤"_qs, .price = 50000, .code = u"140"_qs, .accessories = 1000, .mounting = 2000});
     f.addLine(power, {.name = u"CV"_qs, .price = 1000, .quantity = 3, .code = u"146"_qs});
+    f.doc.sheet.setRowCount(12); // the first accessories row lands just beyond the stored rows
     ASSERT_TRUE(f.compile());
 
     EXPECT_EQ(f.doc.irow1, 8);

@@ -146,3 +146,17 @@ TEST(SheetPasses, HierarchySumsCompleteEmptyTotals)
     EXPECT_EQ(f.at(Quantity, total), u"1"_qs);
     EXPECT_EQ(f.at(Unit, total), u"式"_qs);
 }
+
+TEST(SheetPasses, MergeKeyIsTheJoinedText)
+{
+    SheetFixture f;
+    const int p = f.addItem(u"1.電灯設備工事"_qs);
+    f.addLine(p, {.name = u"VV"_qs, .price = 100, .spec1 = u"F1"_qs});
+    f.addLine(p, {.name = u"VVF"_qs, .price = 100, .spec1 = u"1"_qs});
+    f.addLine(p, {.name = u"VVF"_qs, .price = 100, .spec1 = u"2"_qs});
+    ASSERT_TRUE(f.compile());
+    const int r = f.doc.irow1 + 2;
+    EXPECT_EQ(f.column(Name, r, r + 1), (QStringList{u"VV"_qs, u"VVF"_qs}));
+    EXPECT_EQ(f.at(Quantity, r), u"2"_qs);
+    EXPECT_EQ(f.at(Merged, r), u"*"_qs);
+}
