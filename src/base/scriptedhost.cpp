@@ -21,7 +21,8 @@ std::optional<QString> ScriptedHost::openFileName(const QString &filter)
     dialogFilters.append(filter);
     if (openNames.empty())
         return std::nullopt;
-    auto name = openNames.front();
+    std::optional<QString> name;
+    name.swap(openNames.front());
     openNames.pop_front();
     return name;
 }
@@ -32,7 +33,8 @@ std::optional<QString> ScriptedHost::saveFileName(const QString &filter, const Q
     savePresets.append(presetName);
     if (saveNames.empty())
         return std::nullopt;
-    auto name = saveNames.front();
+    std::optional<QString> name;
+    name.swap(saveNames.front());
     saveNames.pop_front();
     return name;
 }

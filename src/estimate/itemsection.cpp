@@ -139,7 +139,7 @@ private:
 
     EstimateDocument &m_doc;
     const TextGrid &m_lines;
-    TextGrid &m_items;
+    const TextGrid &m_items;
     TextGrid &m_sheet;
     const Settings &m_settings;
     const int m_last;

@@ -101,8 +101,9 @@ TEST(TextFile, FailuresNameTheFileAndKeepTheOldContent)
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     auto denied = textfile::writeLines(path, {u"new"_qs});
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    if (!denied.ok()) // root can write anyway; then there is nothing to check
+    if (!denied.ok()) { // root can write anyway; then there is nothing to check
         EXPECT_EQ(readBytes(path), QByteArray("old\r\n"));
+    }
 }
 
 TEST(TextFile, EmptyAndLargeFiles)
