@@ -42,7 +42,9 @@ void codeOrder(EstimateDocument &doc)
                      [&](int a, int b) { return keys[a].compare(keys[b]) < 0; });
     for (int &r : order)
         ++r;
-    t.permuteRows(1, order);
+    // Compilation runs the whole view every time: a table already in order is left as it is.
+    if (!std::is_sorted(order.begin(), order.end()))
+        t.permuteRows(1, order);
 
     for (int r = 1; r <= n; ++r) {
         t.setCell(linecol::No, r, QString::number(r));
@@ -81,7 +83,8 @@ bool inputOrder(EstimateDocument &doc)
     order.reserve(n);
     for (const auto &k : keys)
         order.push_back(k.row);
-    t.permuteRows(1, order);
+    if (!std::is_sorted(order.begin(), order.end()))
+        t.permuteRows(1, order);
     for (int r = 1; r <= n; ++r)
         t.setCell(linecol::InputNo, r, QString::number(r));
     return true;

@@ -38,6 +38,7 @@ struct MainControls {
     ControlState Button81{u"見積書変換"_qs};  // workbook export
     ControlState Button89{u"Stock"_qs};
     ControlState Button94{u"原価検討"_qs};
+    ControlState Button112; // hidden same-name price check; tag = line of the last conflict found
     ControlState Edit1;                        // item name box of the item setup screen
     ControlState Panel83{QString(), true, false}; // "項目選択中" strip; tag = level column
     ControlState Panel94{QString(), true, false}; // notice panel
