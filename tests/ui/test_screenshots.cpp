@@ -13,6 +13,17 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
+// The window as it looks once the pending layout work is done.
+QPixmap shot(QWidget &window)
+{
+    QCoreApplication::processEvents();
+    return window.grab();
+}
+
+} // namespace
+
 // Pictures of the screens at 1280 x 800 for looking at the layout; runs only when
 // SOLVARA_SCREENSHOT_DIR names a folder to write them to.
 TEST(Screenshots, OverlayScreens)
@@ -33,14 +44,20 @@ TEST(Screenshots, OverlayScreens)
     auto *tabs = settings.findChild<QTabBar *>(u"TabControl1"_qs);
     for (int i = 0; i < 3; ++i) {
         tabs->setCurrentIndex(i);
-        EXPECT_TRUE(window.grab().save(dir + u"/settings-tab%1.png"_qs.arg(i)));
+        EXPECT_TRUE(shot(window).save(dir + u"/settings-tab%1.png"_qs.arg(i)));
     }
+    // The smallest main window the program makes.
+    window.resize(1280, 720);
+    settings.setGeometry(0, 0, 1280, 720);
+    tabs->setCurrentIndex(0);
+    EXPECT_TRUE(shot(window).save(dir + u"/settings-tab0-720.png"_qs));
+    window.resize(1280, 800);
     settings.hide();
 
     ConditionScreen conditions(doc, host, &window);
     conditions.setGeometry(0, 0, 1280, 800);
     conditions.open();
-    EXPECT_TRUE(window.grab().save(dir + u"/conditions.png"_qs));
+    EXPECT_TRUE(shot(window).save(dir + u"/conditions.png"_qs));
     conditions.hide();
 
     doc.gengou = doc.settings.Label56 = u"令和"_qs;
@@ -61,7 +78,7 @@ TEST(Screenshots, OverlayScreens)
     auto *tree = items.findChild<ItemTreeView *>(u"TreeView1"_qs);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(tree->topLevelItem(2)).center());
     QTest::mouseClick(items.findChild<QPushButton *>(u"Button9"_qs), Qt::LeftButton);
-    EXPECT_TRUE(window.grab().save(dir + u"/items.png"_qs));
+    EXPECT_TRUE(shot(window).save(dir + u"/items.png"_qs));
     QTest::mouseClick(items.findChild<QPushButton *>(u"Button96"_qs), Qt::LeftButton);
-    EXPECT_TRUE(window.grab().save(dir + u"/items-clients.png"_qs));
+    EXPECT_TRUE(shot(window).save(dir + u"/items-clients.png"_qs));
 }
