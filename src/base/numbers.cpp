@@ -8,6 +8,8 @@
 #include <cstdlib>
 
 #include <algorithm>
+#include <cstring>
+#include <limits>
 
 namespace num {
 
@@ -174,11 +176,6 @@ Decimal fixedDecimal(Real value, int decimals)
 
 } // namespace
 
-bool isBlank(QStringView text)
-{
-    return text.isEmpty() || (text.size() == 1 && text[0] == u' ');
-}
-
 namespace {
 
 constexpr long double powersOfTen[] = {1e0L, 1e1L, 1e2L, 1e3L, 1e4L, 1e5L, 1e6L, 1e7L, 1e8L, 1e9L,
@@ -236,6 +233,15 @@ Real toNumber(QStringView text)
 
 qint64 toInteger(QStringView text)
 {
+    // Plain digits, as the program writes row numbers and counts, need no scanning.
+    if (const qsizetype n = text.size(); n > 0 && n <= 18) {
+        qint64 value = 0;
+        qsizetype i = 0;
+        for (; i < n && text[i] >= u'0' && text[i] <= u'9'; ++i)
+            value = value * 10 + (text[i].unicode() - u'0');
+        if (i == n)
+            return value;
+    }
     char buf[32];
     if (!scanNumber(text, true, buf, sizeof buf))
         throw ConversionError(text.toString(), ConversionError::Kind::Integer);
@@ -257,25 +263,107 @@ bool isNumber(QStringView text)
     return scanNumber(text, false, buf, sizeof buf);
 }
 
+namespace {
+
+constexpr Real powersOfTen20[] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,
+                                  1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
+                                  1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L};
+
+static_assert(std::numeric_limits<Real>::digits == 64, "x87 extended precision expected");
+
+// A whole number 0 <= value < 2^63 as an integer. Adding 2^63 puts it, exactly, in the low bits of
+// the 64-bit mantissa, which is read directly: a cast would switch the x87 rounding mode twice.
+quint64 integralMagnitude(Real value)
+{
+    const Real biased = value + num::detail::two63;
+    quint64 mantissa;
+    std::memcpy(&mantissa, &biased, sizeof mantissa);
+    return mantissa - (quint64(1) << 63);
+}
+
+// Writes the digits of u (at least `minDigits` of them, zero-padded) backwards from `end`.
+char16_t *digitsBackwards(quint64 u, int minDigits, char16_t *end)
+{
+    int n = 0;
+    do {
+        *--end = char16_t(u'0' + u % 10);
+        u /= 10;
+        ++n;
+    } while (u != 0 || n < minDigits);
+    return end;
+}
+
+// The shortest form of a value with a fraction between 0.00001 and 10^15, without going through
+// printf: the value scaled to 15 significant digits is rounded to a whole number M, then written
+// with the decimal point put back. The scaled product is off by at most 2^-64 relative, so M is the
+// correctly rounded digit string unless the product lies near a half; those (and values needing
+// scientific notation) return -1 and take the general path.
+int shortestFraction(Real value, char16_t *out)
+{
+    const Real magnitude = std::fabs(value);
+    if (!(magnitude >= 1e-5L && magnitude < 1e15L))
+        return -1;
+    // 10^exp10 <= magnitude < 10^(exp10 + 1). Below 1 the comparison goes through a rounded
+    // product, which can only err upwards next to a power of ten; the range check on M below
+    // catches every case where that would change the digits.
+    int exp10 = 0;
+    if (magnitude >= 1) {
+        while (exp10 < 14 && magnitude >= powersOfTen20[exp10 + 1])
+            ++exp10;
+    } else {
+        while (exp10 > -5 && magnitude * powersOfTen20[-exp10] < 1)
+            --exp10;
+    }
+    const int decimals = 14 - exp10; // digits after the point, 0 to 19
+    const Real scaled = magnitude * powersOfTen20[decimals];
+    const Real whole = truncate(scaled);
+    const Real fraction = scaled - whole;
+    if (std::fabs(fraction - 0.5L) < 1e-3L)
+        return -1;
+    quint64 m = integralMagnitude(whole) + (fraction > 0.5L ? 1 : 0);
+    if (m >= quint64(1e15) || m < quint64(1e14))
+        return -1;
+    int kept = decimals;
+    while (kept > 0 && m % 10 == 0) {
+        m /= 10;
+        --kept;
+    }
+    char16_t buffer[40];
+    char16_t *const end = buffer + std::size(buffer);
+    char16_t *p = digitsBackwards(m, kept + 1, end);
+    const qsizetype total = end - p;
+    int len = 0;
+    if (value < 0)
+        out[len++] = u'-';
+    for (qsizetype i = 0; i < total; ++i) {
+        if (kept > 0 && i == total - kept)
+            out[len++] = u'.';
+        out[len++] = p[i];
+    }
+    return len;
+}
+
+} // namespace
+
 int shortestTo(Real value, char16_t *out)
 {
-    if (value == std::trunc(value) && std::fabs(value) < 1e15L) {
-        qint64 v = qint64(value);
-        char16_t digits[20];
-        int n = 0;
-        const bool negative = v < 0;
-        quint64 u = negative ? quint64(-v) : quint64(v);
-        do {
-            digits[n++] = char16_t(u'0' + u % 10);
-            u /= 10;
-        } while (u != 0);
-        int len = 0;
+    const Real magnitude = std::fabs(value);
+    if (magnitude < 1e15L && value == truncate(value)) {
+        quint64 u = integralMagnitude(magnitude);
+        int digits = 1;
+        for (quint64 rest = u / 10; rest != 0; rest /= 10)
+            ++digits;
+        const bool negative = value < 0;
+        int len = negative ? 1 : 0;
         if (negative)
-            out[len++] = u'-';
-        while (n > 0)
-            out[len++] = digits[--n];
+            out[0] = u'-';
+        len += digits;
+        for (int i = len - 1; i >= len - digits; --i, u /= 10)
+            out[i] = char16_t(u'0' + u % 10);
         return len;
     }
+    if (const int len = shortestFraction(value, out); len >= 0)
+        return len;
     const QString s = shortest(value);
     std::copy(s.utf16(), s.utf16() + s.size(), out);
     return int(s.size());
@@ -349,23 +437,6 @@ QString hashGrouped(Real value)
     if (!fraction.isEmpty())
         s.append(u'.' + fraction);
     return s;
-}
-
-Real roundEven(Real value)
-{
-    // nearbyint honours the current rounding mode, which the program never changes from
-    // round-to-nearest-even.
-    return std::nearbyint(value);
-}
-
-Real roundHalfAway(Real value)
-{
-    return value >= 0 ? std::trunc(value + 0.5L) : std::trunc(value - 0.5L);
-}
-
-Real truncate(Real value)
-{
-    return std::trunc(value);
 }
 
 Real unitFor(Real size, std::span<const UnitStep> table, Reach reach)
