@@ -1,5 +1,22 @@
 #include "base/scriptedhost.h"
 
+namespace {
+
+// The next scripted file name; none (a cancelled dialog) when the script has run out.
+std::optional<QString> takeFront(std::deque<std::optional<QString>> &names)
+{
+    if (names.empty())
+        return std::nullopt;
+    const bool chosen = names.front().has_value();
+    QString name = chosen ? *names.front() : QString();
+    names.pop_front();
+    if (!chosen)
+        return std::nullopt;
+    return name;
+}
+
+} // namespace
+
 Host::Button ScriptedHost::message(MessageKind kind, const QString &caption, const QString &text,
                                    int buttons)
 {
@@ -19,22 +36,14 @@ Host::Button ScriptedHost::message(MessageKind kind, const QString &caption, con
 std::optional<QString> ScriptedHost::openFileName(const QString &filter)
 {
     dialogFilters.append(filter);
-    if (openNames.empty())
-        return std::nullopt;
-    auto name = openNames.front();
-    openNames.pop_front();
-    return name;
+    return takeFront(openNames);
 }
 
 std::optional<QString> ScriptedHost::saveFileName(const QString &filter, const QString &presetName)
 {
     dialogFilters.append(filter);
     savePresets.append(presetName);
-    if (saveNames.empty())
-        return std::nullopt;
-    auto name = saveNames.front();
-    saveNames.pop_front();
-    return name;
+    return takeFront(saveNames);
 }
 
 void ScriptedHost::silentStop(const QString &where, const QString &text)

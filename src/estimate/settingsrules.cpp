@@ -128,7 +128,7 @@ bool applySettings(EstimateDocument &doc, Host &host)
 void siteRateLeft(EstimateDocument &doc)
 {
     Settings &s = doc.settings;
-    if (s.Edit19.isEmpty())
+    if (num::isBlank(s.Edit19))
         s.Edit19 = kZero;
     if (s.Edit19 == kZero)
         s.CheckBox3 = true;
@@ -143,7 +143,7 @@ void siteRateKey(EstimateDocument &doc)
 void overheadRateLeft(EstimateDocument &doc)
 {
     Settings &s = doc.settings;
-    if (s.Edit20.isEmpty())
+    if (num::isBlank(s.Edit20))
         s.Edit20 = kZero;
     if (s.Edit20 == kZero)
         s.CheckBox4 = true;

@@ -136,8 +136,9 @@ TEST(LineCalculation, AMaterialRounding)
         f.addLine({{C, u"107"_qs}, {Price, QString::fromUtf16(c.price)}, {Quantity, u"2"_qs}});
         ASSERT_TRUE(f.recalc());
         EXPECT_EQ(f.cell(SubmittedPrice), QString::fromUtf16(c.submittedPrice)) << QString::fromUtf16(c.price).toStdString();
-        if (c.rate)
+        if (c.rate) {
             EXPECT_EQ(f.cell(Submission), QString::fromUtf16(c.rate));
+        }
     }
     // The submission rate reads the exact ratio.
     Fixture f;

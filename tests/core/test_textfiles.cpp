@@ -106,8 +106,9 @@ TEST(TextFile, FailuresNameTheFileAndKeepTheOldContent)
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     auto denied = textfile::writeLines(path, {u"new"_qs});
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    if (!denied.ok()) // root can write anyway; then there is nothing to check
+    if (!denied.ok()) { // root can write anyway; then there is nothing to check
         EXPECT_EQ(readBytes(path), QByteArray("old\r\n"));
+    }
 }
 
 TEST(TextFile, EmptyAndLargeFiles)
@@ -247,7 +248,8 @@ TEST(CodePage932, TablesAgreeWithIconvOnEveryByteAndCharacter)
         ASSERT_EQ(e.bytes, *expected) << u;
         const QString back = iconvDecode(*expected);
         ASSERT_EQ(e.substitutions.isEmpty(), back == ch) << u;
-        if (back != ch)
+        if (back != ch) {
             ASSERT_EQ(e.substitutions[0].replacement, back) << u;
+        }
     }
 }
