@@ -26,7 +26,7 @@ Real applyMinimum(Real cost, Real minimum)
 
 // The A-material rounding unit: empty, a space or "0" is written back as "1"; a negative or
 // non-numeric unit is used as 1 without touching the field. The field is read when the first line
-// reaches step 16 and holds for the rest of the pass (nothing else writes it meanwhile).
+// reaches the rounding and holds for the rest of the pass (nothing else writes it meanwhile).
 Real roundingUnit(Settings &settings, std::optional<Real> &cached)
 {
     if (cached)

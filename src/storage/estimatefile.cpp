@@ -36,7 +36,7 @@ QString itemRecord(const TextGrid &items, int row)
     return records::join(f);
 }
 
-// Step 6: the item table gets n + 1 rows (at least the 30 it has at start-up) from the records
+// The item table gets n + 1 rows (at least the 30 it has at start-up) from the records
 // that follow the header.
 void readItems(EstimateDocument &doc, const QStringList &file, int n)
 {
@@ -105,7 +105,7 @@ private:
     std::deque<QString> m_texts; // a deque: references to its strings stay valid as it grows
 };
 
-// Step 7: every record after the items whose first field holds anything becomes the next line;
+// Every record after the items whose first field holds anything becomes the next line;
 // its single-space fields become empty.
 void readLines(EstimateDocument &doc, const QStringList &file, qsizetype first)
 {
@@ -139,7 +139,7 @@ std::optional<qint64> itemLevel(const TextGrid &items, int row)
     return num::toInteger(cell);
 }
 
-// Step 8: row 1 when the first item has no sub-items, else the first row from row 2 on that holds
+// The current item: row 1 when the first item has no sub-items, else the first row from row 2 on that holds
 // lines; row 0 (the title row) when none does.
 int currentItemRow(const TextGrid &items)
 {
@@ -167,7 +167,8 @@ void chooseCurrentItem(EstimateDocument &doc)
     doc.controls.Label18.tag = doc.nodrow;
 }
 
-// Steps 1 to 8: everything that can stop on a field that is not a number.
+// Everything of a read that can stop on a field that is not a number: the lines emptied, the
+// header records, the items, the lines and the current item.
 void distribute(EstimateDocument &doc, const QStringList &file)
 {
     const QStringList titleRow = doc.lines.row(0);

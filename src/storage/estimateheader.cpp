@@ -270,7 +270,7 @@ int applyRecord4(EstimateDocument &doc, const QStringList &f, int availableRecor
     record4CheckRule(s, 18, f[9]);
     if (f[10] == u"1")
         doc.seikyu5 = 1;
-    else if (f[10] == u"0" || f[10] == u" ")
+    else if (f[10] == u"0" || num::isBlank(f[10]))
         doc.seikyu5 = 0;
     doc.verj = num::isBlank(f[11]) ? 0.0 : double(num::toNumber(f[11]));
     record4CheckRule(s, 19, f[12]);

@@ -210,7 +210,7 @@ bool readInto(EstimateDocument &doc, Host &host, const QString &path, int lineCo
     return true;
 }
 
-// Writes a settings file, then steps 4 to 6 of the standard-value save.
+// Writes a settings file, then takes the rates and the data folder and recalculates every line.
 bool writeAndTake(EstimateDocument &doc, Host &host, const QString &path, int lineCount)
 {
     if (!hostfiles::writeLines(host, path, lines(doc.settings, lineCount)))
