@@ -9,6 +9,9 @@
 #include "estimate/sheetcompiler.h"
 #include "estimate/titles.h"
 #include "estimate/views.h"
+#include "items/header.h"
+#include "items/itemtree.h"
+#include "items/outline.h"
 #include "storage/estimateheader.h"
 #include "storage/filenames.h"
 #include "storage/hostfiles.h"
@@ -188,14 +191,6 @@ void distribute(EstimateDocument &doc, const QStringList &file)
     chooseCurrentItem(doc);
 }
 
-QString dateLabel(const Settings &s)
-{
-    QString label = s.Label56 + s.Edit25 + u"年"_qs + s.Edit26 + u"月"_qs + s.Edit27 + u"日"_qs;
-    if (!s.Edit25.isEmpty() && !s.Edit26.isEmpty() && !s.Edit27.isEmpty() && !s.Edit28.isEmpty())
-        label += u" /  No."_qs + s.Edit28;
-    return label;
-}
-
 } // namespace
 
 QStringList records(const EstimateDocument &doc)
@@ -250,13 +245,18 @@ bool read(EstimateDocument &doc, Host &host)
     doc.kidou = 0;
     doc.lines.setRow(0, titles::lineTableAfterRead());
     views::enterCurrentView(doc, host);
-    // The item links (item numbers of the lines, the tree, its captions, the item codes) and the
-    // final compilation are rebuilt here.
     doc.kidou = 0;
-    doc.controls.Label72.text = dateLabel(doc.settings);
+    header::refreshDateLabel(doc);
     settingsrules::refreshLabourCaption(doc);
     settingsrules::syncDependentControls(doc);
     doc.lines.setRowCount(doc.st1count + 2);
+
+    // The item links: item numbers of the lines, the tree with its captions, the item codes.
+    outline::refreshLineItemNumbers(doc);
+    itemtree::build(doc);
+    itemtree::refreshCaptions(doc);
+    outline::writeItemCodes(doc);
+    sheet::compile(doc, host);
     return true;
 }
 
