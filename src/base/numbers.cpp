@@ -10,6 +10,8 @@
 #include <limits>
 
 #include <algorithm>
+#include <cstring>
+#include <limits>
 
 namespace num {
 
@@ -254,11 +256,6 @@ Decimal fixedDecimal(Real value, int decimals)
 
 } // namespace
 
-bool isBlank(QStringView text)
-{
-    return text.isEmpty() || (text.size() == 1 && text[0] == u' ');
-}
-
 namespace {
 
 constexpr long double powersOfTen[] = {1e0L, 1e1L, 1e2L, 1e3L, 1e4L, 1e5L, 1e6L, 1e7L, 1e8L, 1e9L,
@@ -316,6 +313,15 @@ Real toNumber(QStringView text)
 
 qint64 toInteger(QStringView text)
 {
+    // Plain digits, as the program writes row numbers and counts, need no scanning.
+    if (const qsizetype n = text.size(); n > 0 && n <= 18) {
+        qint64 value = 0;
+        qsizetype i = 0;
+        for (; i < n && text[i] >= u'0' && text[i] <= u'9'; ++i)
+            value = value * 10 + (text[i].unicode() - u'0');
+        if (i == n)
+            return value;
+    }
     char buf[32];
     if (!scanNumber(text, true, buf, sizeof buf))
         throw ConversionError(text.toString(), ConversionError::Kind::Integer);
@@ -338,6 +344,18 @@ bool isNumber(QStringView text)
 }
 
 namespace {
+
+static_assert(std::numeric_limits<Real>::digits == 64, "x87 extended precision expected");
+
+// A whole number 0 <= value < 2^63 as an integer. Adding 2^63 puts it, exactly, in the low bits of
+// the 64-bit mantissa, which is read directly: a cast would switch the x87 rounding mode twice.
+quint64 integralMagnitude(Real value)
+{
+    const Real biased = value + num::detail::two63;
+    quint64 mantissa;
+    std::memcpy(&mantissa, &biased, sizeof mantissa);
+    return mantissa - (quint64(1) << 63);
+}
 
 // Writes the shortest form of a value from its 15 significant digits: plain decimal text, or
 // scientific ("1.5E-6", "1E15") from 15 integer digits on and below 0.00001.
@@ -386,21 +404,19 @@ int writeShortest(const Decimal &d, char16_t *out)
 
 int shortestTo(Real value, char16_t *out)
 {
-    if (value == std::trunc(value) && std::fabs(value) < 1e15L) {
-        qint64 v = qint64(value);
-        char16_t digits[20];
-        int n = 0;
-        const bool negative = v < 0;
-        quint64 u = negative ? quint64(-v) : quint64(v);
-        do {
-            digits[n++] = char16_t(u'0' + u % 10);
-            u /= 10;
-        } while (u != 0);
-        int len = 0;
+    const Real magnitude = std::fabs(value);
+    if (magnitude < 1e15L && value == truncate(value)) {
+        quint64 u = integralMagnitude(magnitude);
+        int digits = 1;
+        for (quint64 rest = u / 10; rest != 0; rest /= 10)
+            ++digits;
+        const bool negative = value < 0;
+        int len = negative ? 1 : 0;
         if (negative)
-            out[len++] = u'-';
-        while (n > 0)
-            out[len++] = digits[--n];
+            out[0] = u'-';
+        len += digits;
+        for (int i = len - 1; i >= len - digits; --i, u /= 10)
+            out[i] = char16_t(u'0' + u % 10);
         return len;
     }
     if (!std::isfinite(value)) {
@@ -459,23 +475,6 @@ QString hashGrouped(Real value)
     if (!fraction.isEmpty())
         s.append(u'.' + fraction);
     return s;
-}
-
-Real roundEven(Real value)
-{
-    // nearbyint honours the current rounding mode, which the program never changes from
-    // round-to-nearest-even.
-    return std::nearbyint(value);
-}
-
-Real roundHalfAway(Real value)
-{
-    return value >= 0 ? std::trunc(value + 0.5L) : std::trunc(value - 0.5L);
-}
-
-Real truncate(Real value)
-{
-    return std::trunc(value);
 }
 
 Real unitFor(Real size, std::span<const UnitStep> table, Reach reach)

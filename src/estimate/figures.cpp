@@ -183,6 +183,7 @@ bool netFigure(EstimateDocument &doc, Host &host)
 {
     try {
         const Real net = netAmount(doc);
+        doc.netFigure = double(net);
         doc.controls.NET1.text = u"NET提示金額 "_qs + yen + num::grouped(net) + u"- をクリップボードへコピー"_qs;
         doc.controls.NET2.text = u"NET提示率 "_qs + doc.settings.Edit56 + u"% を変更する"_qs;
         return true;

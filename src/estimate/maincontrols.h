@@ -65,6 +65,11 @@ struct MainControls {
     ControlState NET1{u"NET提示金額をクリップボードへコピー"_qs};
     ControlState NET2{u"NET提示率を変更する"_qs};
 
+    // "・材料の小計を表示させる" and its label: enabled only while CheckBox17 is set.
+    ControlState CheckBox22{QString(), false};
+    // The toolbar's "圧縮金額" 表示 button is selected (RadioButton6, 非表示, is its opposite).
+    bool RadioButton5 = false;
+
     // Which grid the main window shows, and the view indicator and item panel colours (0xRRGGBB).
     bool showLines = false;     // StringGrid1
     bool showItemView = true;   // StringGrid5

@@ -1,3 +1,4 @@
+#include "base/numbers.h"
 #include "estimate/figures.h"
 
 #include "sheetfixture.h"
@@ -159,6 +160,7 @@ TEST(Figures, NetFigure)
         f.doc.sougoukei = c.total;
         const QString net = QString::fromUtf16(c.net);
         ASSERT_TRUE(figures::netFigure(f.doc, f.host));
+        EXPECT_EQ(num::grouped(f.doc.netFigure), net);
         EXPECT_EQ(f.doc.controls.NET1.text, u"NET提示金額 \\"_qs + net + u"- をクリップボードへコピー"_qs);
         EXPECT_EQ(f.doc.controls.NET2.text, u"NET提示率 "_qs + f.doc.settings.Edit56 + u"% を変更する"_qs);
         figures::copyNet(f.doc, f.host);
