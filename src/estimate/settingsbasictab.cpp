@@ -3,6 +3,8 @@
 #include "app/controlfactory.h"
 #include "app/fieldevents.h"
 #include "estimate/document.h"
+#include "estimate/settingsbinder.h"
+#include "estimate/settingsrules.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -266,10 +268,16 @@ QGroupBox *SettingsBasicTab::buildOptions()
     return group;
 }
 
+void SettingsBasicTab::attach(SettingsBinder &binder)
+{
+    m_binder = &binder;
+    connect(&binder, &SettingsBinder::edited, this, &SettingsBasicTab::fieldTyped);
+}
+
 void SettingsBasicTab::refresh()
 {
     if (auto *subtotal = findChild<QCheckBox *>(u"CheckBox22"_qs))
-        subtotal->setEnabled(m_doc.settings.CheckBox17);
+        subtotal->setEnabled(m_doc.controls.CheckBox22.enabled);
 }
 
 void SettingsBasicTab::hookFieldEvents()
@@ -278,52 +286,90 @@ void SettingsBasicTab::hookFieldEvents()
 
     for (int number : {19, 20, 21, 23, 24, 36, 37, 38, 39, 40, 41, 42, 43, 51, 55, 56, 57})
         fieldevents::digitsOnly(field(editName(number)), m_host);
+    field(u"Edit18"_qs)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    // Click: the consumables rate, the extra rows' names, percents and amounts.
-    for (int number : {18, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 51}) {
+    // Click: the consumables rate, the extra rows' names, rates and amounts.
+    for (int number : {18, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43}) {
         const QString name = editName(number);
         fieldevents::onClick(field(name), [this, name] { fieldClick(name); });
     }
-    // Double-click.
     for (int number : {19, 20, 21, 23, 24, 36, 37, 38, 39, 40, 41, 42, 43, 45, 46, 47, 48, 49, 51, 52}) {
         const QString name = editName(number);
         fieldevents::onDoubleClick(field(name), [this, name] { fieldDoubleClick(name); });
     }
-    // Leave and keys: the site expense and overhead rates, the extra rows' percents.
     for (int number : {19, 20}) {
         const QString name = editName(number);
         fieldevents::onLeave(field(name), [this, name] { fieldLeave(name); });
-    }
-    for (int number : {19, 20, 36, 37, 38, 39, 51}) {
-        const QString name = editName(number);
-        fieldevents::onKeyDown(field(name), [this, name](QKeyEvent *e) { return fieldKey(name, e->key()); });
+        // Enter does nothing in the two rates.
+        fieldevents::onKeyDown(field(name), [](QKeyEvent *e) {
+            return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+        });
     }
     fieldevents::onClick(field(u"Edit62"_qs), [this] { Edit62Click(); });
 }
 
+template<typename Rule>
+void SettingsBasicTab::act(Rule &&rule)
+{
+    std::forward<Rule>(rule)();
+    m_doc.notifyChanged();
+}
+
+// The extra expense row (0 to 3) of a field numbered from `first`, or -1.
+static int extraRow(const QString &name, int first)
+{
+    const int number = name.mid(4).toInt();
+    return number >= first && number < first + 4 ? number - first : -1;
+}
+
 void SettingsBasicTab::fieldClick(const QString &name)
 {
+    if (const int row = extraRow(name, 36); row >= 0)
+        act([&] { settingsrules::extraRateEdited(m_doc, row); });
+    else if (const int row = extraRow(name, 40); row >= 0)
+        act([&] { settingsrules::extraAmountEdited(m_doc, row); });
+    else // the consumables rate and the extra rows' names are emptied by a click
+        m_binder->setByUser(name, QString());
 }
 
 void SettingsBasicTab::fieldDoubleClick(const QString &name)
 {
+    m_binder->setByUser(name, QString());
 }
 
 void SettingsBasicTab::fieldLeave(const QString &name)
 {
+    act([&] {
+        if (name == u"Edit19")
+            settingsrules::siteRateLeft(m_doc);
+        else
+            settingsrules::overheadRateLeft(m_doc);
+    });
 }
 
-bool SettingsBasicTab::fieldKey(const QString &name, int key)
+void SettingsBasicTab::fieldTyped(const QString &name)
 {
-    return false;
+    if (name == u"Edit19")
+        settingsrules::siteRateKey(m_doc);
+    else if (name == u"Edit20")
+        settingsrules::overheadRateKey(m_doc);
+    else if (const int row = extraRow(name, 36); row >= 0)
+        settingsrules::extraRateEdited(m_doc, row);
 }
 
 void SettingsBasicTab::signButtonClick(int row)
 {
+    act([&] { settingsrules::flipExtraAmountSign(m_doc, m_host, row); });
 }
 
 void SettingsBasicTab::labourNameClick(const QString &name)
 {
+    act([&] {
+        if (name == u"Button44")
+            settingsrules::labourNameButton44(m_doc);
+        else
+            settingsrules::labourNameButton104(m_doc);
+    });
 }
 
 void SettingsBasicTab::Button99Click()

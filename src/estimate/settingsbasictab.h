@@ -5,6 +5,7 @@
 class EstimateDocument;
 class Host;
 class QGroupBox;
+class SettingsBinder;
 
 // The tab "基本設定" of the settings screen (Panel26): the rates group GroupBox6 and the display
 // and calculation options GroupBox7. The values are bound by name (SettingsBinder); this class
@@ -17,7 +18,9 @@ class SettingsBasicTab : public QWidget
 public:
     SettingsBasicTab(EstimateDocument &doc, Host &host, QWidget *parent);
 
-    // Enables the options that depend on others (the material subtotal follows CheckBox17).
+    // Connects the typed-text rules to the binder that stores the fields' values.
+    void attach(SettingsBinder &binder);
+    // Shows the states the options decided (the material subtotal follows CheckBox17).
     void refresh();
 
 private:
@@ -33,12 +36,15 @@ private:
     void fieldClick(const QString &name);
     void fieldDoubleClick(const QString &name);
     void fieldLeave(const QString &name);
-    bool fieldKey(const QString &name, int key);
+    void fieldTyped(const QString &name);
     void signButtonClick(int row);
     void labourNameClick(const QString &name);
     void Button99Click();
     void Edit62Click();
+    template<typename Rule>
+    void act(Rule &&rule);
 
     EstimateDocument &m_doc;
     Host &m_host;
+    SettingsBinder *m_binder = nullptr;
 };

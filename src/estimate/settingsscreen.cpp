@@ -4,8 +4,10 @@
 #include "estimate/document.h"
 #include "estimate/settingsbasictab.h"
 #include "estimate/settingsbinder.h"
+#include "estimate/settingsrules.h"
 #include "output/settingsprinttab.h"
 #include "output/settingssealtab.h"
+#include "storage/settingsfile.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -35,6 +37,7 @@ SettingsScreen::SettingsScreen(EstimateDocument &doc, Host &host, QWidget *paren
         layout->addWidget(page, 1);
 
     m_binder = new SettingsBinder(doc, host, this);
+    m_basic->attach(*m_binder);
     connect(&doc, &EstimateDocument::changed, this, &SettingsScreen::refresh);
     TabControl1Change(0);
     refresh();
@@ -115,6 +118,8 @@ QWidget *SettingsScreen::buildButtons()
 
 void SettingsScreen::open()
 {
+    m_binder->refresh();
+    refresh();
     show();
     raise();
 }
@@ -136,24 +141,39 @@ void SettingsScreen::TabControl1Change(int index)
 
 void SettingsScreen::Button74Click()
 {
+    if (settingsfile::saveStandardValues(m_doc, m_host))
+        showSavedNotice();
+    m_doc.notifyChanged();
 }
 
 void SettingsScreen::Button80Click()
 {
+    settingsfile::readStandardValues(m_doc, m_host);
+    m_doc.notifyChanged();
 }
 
 void SettingsScreen::Button135Click()
 {
+    if (settingsfile::saveUserSettings(m_doc, m_host))
+        showSavedNotice();
+    m_doc.notifyChanged();
 }
 
 void SettingsScreen::Button136Click()
 {
+    settingsfile::readUserSettings(m_doc, m_host);
+    m_doc.notifyChanged();
 }
 
 void SettingsScreen::Button73Click()
 {
-    hide();
-    emit closed();
+    // A rate that is not a number keeps the screen open (the error has been shown).
+    const bool applied = settingsrules::applySettings(m_doc, m_host);
+    if (applied)
+        hide();
+    m_doc.notifyChanged();
+    if (applied)
+        emit closed();
 }
 
 void SettingsScreen::showSavedNotice()

@@ -4,6 +4,7 @@
 #include "base/textgrid.h"
 #include "base/textgridmodel.h"
 #include "estimate/document.h"
+#include "storage/conditions.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -172,22 +173,31 @@ void ConditionScreen::StringGrid8MouseDown(const QModelIndex &index)
     static_cast<ConditionModel *>(m_model)->setTextEditable(index.column() == textColumn);
     if (index.column() != markColumn)
         return;
+    conditions::toggleMark(m_doc, TextGridModel::gridRow(index.row()));
+    m_doc.notifyChanged();
 }
 
 void ConditionScreen::Button85Click()
 {
+    conditions::saveStandard(m_doc, m_host);
 }
 
 void ConditionScreen::Button86Click()
 {
+    conditions::readStandard(m_doc, m_host);
+    m_doc.notifyChanged();
 }
 
 void ConditionScreen::Button87Click()
 {
+    conditions::clearMarks(m_doc);
+    m_doc.notifyChanged();
 }
 
 void ConditionScreen::Button88Click()
 {
+    conditions::clearAll(m_doc);
+    m_doc.notifyChanged();
 }
 
 void ConditionScreen::Button83Click()

@@ -1,7 +1,7 @@
 #include "../core/itemfixture.h"
 #include "uitesting.h"
 
-#include "app/startup.h"
+#include "items/header.h"
 #include "items/itemsetupscreen.h"
 #include "items/itemtreeview.h"
 
@@ -224,7 +224,7 @@ TEST_F(ItemSetupScreenTest, TodayFillsTheEraDateAndADoubleClickEmptiesAField)
     click(u"Button124"_qs);
     const QDate now = QDate::currentDate();
     EXPECT_EQ(find<QLabel>(u"Label56"_qs)->text(), u"令和"_qs);
-    EXPECT_EQ(find<QLineEdit>(u"Edit25"_qs)->text(), startup::eraYear(now.year()));
+    EXPECT_EQ(find<QLineEdit>(u"Edit25"_qs)->text(), header::eraYear(now.year()));
     EXPECT_EQ(find<QLineEdit>(u"Edit26"_qs)->text(), QString::number(now.month()));
     EXPECT_EQ(find<QLineEdit>(u"Edit27"_qs)->text(), QString::number(now.day()));
 
