@@ -1,11 +1,12 @@
+#include "app/startup.h"
 #include "base/scriptedhost.h"
 #include "estimate/document.h"
 #include "estimate/settingsscreen.h"
 #include "items/itemsetupscreen.h"
-#include "items/itemtable.h"
 #include "items/itemtreeview.h"
 #include "storage/conditionscreen.h"
 
+#include <QDate>
 #include <QDir>
 #include <QPushButton>
 #include <QTabBar>
@@ -33,8 +34,12 @@ TEST(Screenshots, OverlayScreens)
         GTEST_SKIP() << "set SOLVARA_SCREENSHOT_DIR to write the pictures";
     QDir().mkpath(dir);
 
+    // The sample estimate, opened as the program opens it.
     EstimateDocument doc;
     ScriptedHost host;
+    const QString folder = startup::programFolder(QString::fromUtf8(SOLVARA_PROGRAM_DATA));
+    ASSERT_TRUE(startup::initialize(doc, host, folder, QDate::currentDate()));
+    ASSERT_TRUE(startup::openStartFile(doc, host, folder + u"sample.kas"_qs));
     QWidget window;
     window.resize(1280, 800);
     SettingsScreen settings(doc, host, &window);
@@ -60,24 +65,11 @@ TEST(Screenshots, OverlayScreens)
     EXPECT_TRUE(shot(window).save(dir + u"/conditions.png"_qs));
     conditions.hide();
 
-    doc.gengou = doc.settings.Label56 = u"令和"_qs;
-    doc.settings.Edit25 = u"7"_qs;
-    doc.settings.Edit26 = u"12"_qs;
-    doc.settings.Edit27 = u"9"_qs;
-    doc.settings.Edit29 = u"株式会社 山田建設"_qs;
-    doc.settings.Edit22 = u"山田ビル新築電気設備工事"_qs;
-    doc.settings.Edit45 = u"株式会社 山田建設"_qs;
-    doc.settings.Edit46 = u"みなと工務店"_qs;
-    for (const char16_t *name : {u"受変電設備工事", u"幹線設備工事", u"電灯設備工事", u"コンセント設備工事"}) {
-        doc.controls.Edit1.text = QString::fromUtf16(name);
-        items::registerNewItem(doc, host);
-    }
     ItemSetupScreen items(doc, host, &window);
     items.setGeometry(0, 0, 1280, 800);
     items.open();
     auto *tree = items.findChild<ItemTreeView *>(u"TreeView1"_qs);
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(tree->topLevelItem(2)).center());
-    QTest::mouseClick(items.findChild<QPushButton *>(u"Button9"_qs), Qt::LeftButton);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(tree->topLevelItem(1)).center());
     EXPECT_TRUE(shot(window).save(dir + u"/items.png"_qs));
     QTest::mouseClick(items.findChild<QPushButton *>(u"Button96"_qs), Qt::LeftButton);
     EXPECT_TRUE(shot(window).save(dir + u"/items-clients.png"_qs));
