@@ -38,10 +38,11 @@ void ItemTreeView::showTree(const ItemTree &tree)
                                  });
     if (!same)
         rebuild(tree.nodes);
-    if (tree.selected >= 0 && size_t(tree.selected) < m_nodes.size())
-        selectIndex(tree.selected);
-    else
+    // Only a changed choice moves the view, so that scrolling the tree is not undone.
+    if (tree.selected < 0 || size_t(tree.selected) >= m_nodes.size())
         clearSelection();
+    else if (!same || selectedIndex() != tree.selected)
+        selectIndex(tree.selected);
 }
 
 void ItemTreeView::rebuild(const std::vector<ItemNode> &nodes)

@@ -155,14 +155,16 @@ void ConditionScreen::buildGrid()
 
 void ConditionScreen::open()
 {
-    refresh();
     show();
     raise();
+    refresh();
 }
 
 void ConditionScreen::refresh()
 {
-    m_model->refresh();
+    // A hidden list is brought up to date when the screen opens.
+    if (isVisible())
+        m_model->refresh();
 }
 
 void ConditionScreen::StringGrid8MouseDown(const QModelIndex &index)

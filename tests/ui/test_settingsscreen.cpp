@@ -8,11 +8,13 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -171,6 +173,33 @@ TEST_F(SettingsScreenTest, ClosingAppliesTheRatesToEveryLine)
     EXPECT_TRUE(screen->isVisible());
     EXPECT_EQ(closed.count(), 2);
     EXPECT_EQ(host.messages.size(), 1);
+}
+
+TEST_F(SettingsScreenTest, StandardValuesAndSettingsFilesRoundTripThroughTheButtons)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    doc.strFilePath = folder.path() + u'/';
+    auto press = [this](const QString &name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); };
+
+    type(u"Edit21"_qs, u"23000"_qs);
+    host.answers = {Host::Yes};
+    press(u"Button74"_qs); // 基準値保存
+    EXPECT_TRUE(QFile::exists(doc.strFilePath + u"setutei.kxt"_qs));
+    EXPECT_TRUE(find(u"Label47"_qs)->isVisible());
+    EXPECT_EQ(doc.roumutanka, 23000);
+
+    type(u"Edit21"_qs, u"25000"_qs);
+    host.saveNames = {folder.path() + u"/plan"_qs};
+    press(u"Button135"_qs); // ファイル保存
+    EXPECT_TRUE(QFile::exists(folder.path() + u"/plan.kxt"_qs));
+
+    press(u"Button80"_qs); // 基準値読込
+    EXPECT_EQ(edit(u"Edit21"_qs)->text(), u"23000"_qs);
+    host.openNames = {folder.path() + u"/plan.kxt"_qs};
+    press(u"Button136"_qs); // ファイル読込
+    EXPECT_EQ(edit(u"Edit21"_qs)->text(), u"25000"_qs);
+    EXPECT_EQ(doc.roumutanka, 25000);
 }
 
 TEST_F(SettingsScreenTest, TabsShowTheirPages)
