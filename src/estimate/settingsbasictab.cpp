@@ -34,6 +34,14 @@ const QStringList rowHeights = {u"60"_qs, u"58"_qs, u"54"_qs, u"52"_qs, u"50"_qs
                                 u"30"_qs, u"28"_qs, u"26"_qs, u"24"_qs, u"22"_qs, u"20"_qs, u"18"_qs,
                                 u"16"_qs, u"14"_qs, u"12"_qs, u"10"_qs};
 
+// The extra expense row (0 to 3) of a field of the row group numbered from `first`
+// (Edit36 to Edit39 rates, Edit40 to Edit43 amounts), or -1.
+int extraRow(const QString &name, int first)
+{
+    const int number = name.mid(4).toInt();
+    return number >= first && number < first + 4 ? number - first : -1;
+}
+
 // The "+/-" buttons of the four extra expense rows.
 const char16_t *const signButtons[] = {u"Button77", u"Button90", u"Button91", u"Button92"};
 
@@ -313,13 +321,6 @@ void SettingsBasicTab::act(Rule &&rule)
 {
     std::forward<Rule>(rule)();
     m_doc.notifyChanged();
-}
-
-// The extra expense row (0 to 3) of a field numbered from `first`, or -1.
-static int extraRow(const QString &name, int first)
-{
-    const int number = name.mid(4).toInt();
-    return number >= first && number < first + 4 ? number - first : -1;
 }
 
 void SettingsBasicTab::fieldClick(const QString &name)

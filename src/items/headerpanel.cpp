@@ -149,7 +149,6 @@ void HeaderPanel::buildEraPanel()
     connect(apply, &QPushButton::clicked, this, &HeaderPanel::Button140Click);
     row->addWidget(apply);
     v->addLayout(row);
-    m_eraPanel->adjustSize();
     m_eraPanel->hide();
 }
 
@@ -193,7 +192,13 @@ void HeaderPanel::refresh()
     const MainControls &c = m_doc.controls;
     m_clientButton->setText(c.Button96.text);
     m_titleButton->setText(c.Button103.text);
-    m_eraPanel->setVisible(c.Panel97.visible);
+    if (c.Panel97.visible && !m_eraPanel->isVisible()) {
+        m_eraPanel->adjustSize();
+        m_eraPanel->show();
+        m_eraPanel->raise();
+    } else if (!c.Panel97.visible) {
+        m_eraPanel->hide();
+    }
     m_printSizeCover->setVisible(c.Panel105.visible);
     m_printSizeHint->setVisible(c.Label165.visible);
 

@@ -8,6 +8,7 @@
 
 #include <QDate>
 #include <QDir>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
@@ -73,4 +74,8 @@ TEST(Screenshots, OverlayScreens)
     EXPECT_TRUE(shot(window).save(dir + u"/items.png"_qs));
     QTest::mouseClick(items.findChild<QPushButton *>(u"Button96"_qs), Qt::LeftButton);
     EXPECT_TRUE(shot(window).save(dir + u"/items-clients.png"_qs));
+    QTest::mouseClick(items.findChild<QPushButton *>(u"Button96"_qs), Qt::LeftButton);
+    QTest::mouseClick(items.findChild<QLabel *>(u"Label56"_qs), Qt::LeftButton);
+    QTest::mouseClick(items.findChild<QPushButton *>(u"Button153"_qs), Qt::LeftButton);
+    EXPECT_TRUE(shot(window).save(dir + u"/items-era.png"_qs));
 }
