@@ -4,6 +4,7 @@
 
 #include <QAbstractScrollArea>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -69,8 +70,11 @@ void onDoubleClick(QWidget *widget, std::function<void()> handler)
 
 void onLeave(QWidget *widget, std::function<void()> handler)
 {
-    new Hook(widget, QEvent::FocusOut, [handler](QEvent *) {
-        handler();
+    new Hook(widget, QEvent::FocusOut, [handler](QEvent *e) {
+        // A message box or another window taking the focus is no move to another control.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(e)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            handler();
         return false;
     });
 }

@@ -16,7 +16,7 @@ namespace fieldevents {
 // A press of the left button.
 void onClick(QWidget *widget, std::function<void()> handler);
 void onDoubleClick(QWidget *widget, std::function<void()> handler);
-// Focus leaves the control.
+// Focus moves from the control to another control of the same window.
 void onLeave(QWidget *widget, std::function<void()> handler);
 // A key goes down; the handler returns true to drop the key.
 void onKeyDown(QWidget *widget, std::function<bool(QKeyEvent *)> handler);

@@ -375,8 +375,11 @@ void SettingsBasicTab::labourNameClick(const QString &name)
 
 void SettingsBasicTab::Button99Click()
 {
+    // The folder choice ("登録するフォルダの選択") needs a folder dialog in the host and its rule
+    // in the settings rules; neither exists yet, so the button does nothing.
 }
 
 void SettingsBasicTab::Edit62Click()
 {
+    // The copper-base adjustment this click runs is not in the core yet.
 }

@@ -97,11 +97,14 @@ void SettingsSealTab::addStepRow(QGridLayout *grid, int row, const QString &valu
     grid->addLayout(buttons, row, 2, 1, 2);
 }
 
+// The seal operations these handlers run (size list, presets, the steps of the three numbers
+// and the preview drawing) are not in the core yet; until they are, the handlers do nothing and
+// the values are only stored.
 void SettingsSealTab::TabShown()
 {
 }
 
-void SettingsSealTab::stepClick(const QString &button)
+void SettingsSealTab::stepClick(const QString &)
 {
 }
 
