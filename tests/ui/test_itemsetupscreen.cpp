@@ -5,6 +5,7 @@
 #include "items/itemsetupscreen.h"
 #include "items/itemtreeview.h"
 
+#include <QApplication>
 #include <QDate>
 #include <QLabel>
 #include <QLineEdit>
@@ -216,7 +217,7 @@ TEST_F(ItemSetupScreenTest, ClosingChecksTheHeaderThenHidesTheScreen)
     EXPECT_EQ(doc.koumokumei, u"1.電灯設備工事"_qs);
 }
 
-TEST_F(ItemSetupScreenTest, TodayFillsTheEraDateAndADoubleClickEmptiesAField)
+TEST_F(ItemSetupScreenTest, HeaderTodayClearAndEnter)
 {
     doc.gengou = u"令和"_qs;
     doc.settings.Edit25 = u"3"_qs;
@@ -231,6 +232,12 @@ TEST_F(ItemSetupScreenTest, TodayFillsTheEraDateAndADoubleClickEmptiesAField)
     uitesting::doubleClick(find<QLineEdit>(u"Edit26"_qs));
     EXPECT_TRUE(doc.settings.Edit26.isEmpty());
     EXPECT_TRUE(find<QLineEdit>(u"Edit26"_qs)->text().isEmpty());
+
+    // Enter in the client name goes on to the job title.
+    QApplication::setActiveWindow(&window);
+    find<QLineEdit>(u"Edit29"_qs)->setFocus();
+    QTest::keyClick(find<QLineEdit>(u"Edit29"_qs), Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), find(u"Edit22"_qs));
 }
 
 } // namespace

@@ -202,6 +202,27 @@ TEST_F(SettingsScreenTest, StandardValuesAndSettingsFilesRoundTripThroughTheButt
     EXPECT_EQ(doc.roumutanka, 25000);
 }
 
+TEST_F(SettingsScreenTest, OptionsSwitchTheOptionsThatFollowThem)
+{
+    // A click on the box itself (the control is wider than its caption).
+    auto clickBox = [this](const QString &name) {
+        auto *box = find<QCheckBox>(name);
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+    };
+    EXPECT_FALSE(find<QCheckBox>(u"CheckBox22"_qs)->isEnabled());
+    clickBox(u"CheckBox17"_qs);
+    EXPECT_TRUE(doc.settings.CheckBox17);
+    EXPECT_TRUE(find<QCheckBox>(u"CheckBox22"_qs)->isEnabled());
+
+    clickBox(u"CheckBox8"_qs); // compound unit prices need materials by category
+    EXPECT_TRUE(checked(u"CheckBox1"_qs));
+
+    auto *noteOnly = find(u"RadioButton4"_qs);
+    QTest::mouseClick(noteOnly, Qt::LeftButton, {}, QPoint(8, noteOnly->height() / 2));
+    EXPECT_FALSE(doc.settings.RadioButton3);
+    EXPECT_FALSE(checked(u"CheckBox3"_qs));
+}
+
 TEST_F(SettingsScreenTest, TabsShowTheirPages)
 {
     auto *tabs = find<QTabBar>(u"TabControl1"_qs);
