@@ -230,7 +230,7 @@ bool save(EstimateDocument &doc, Host &host)
     return true;
 }
 
-bool read(EstimateDocument &doc, Host &host)
+bool readFile(EstimateDocument &doc, Host &host)
 {
     // The file is read before anything is emptied, so an unreadable file costs nothing.
     const std::optional<QStringList> file = hostfiles::readLines(host, doc.Filename);
@@ -244,6 +244,13 @@ bool read(EstimateDocument &doc, Host &host)
     }
     doc.kidou = 0;
     doc.lines.setRow(0, titles::lineTableAfterRead());
+    return true;
+}
+
+bool read(EstimateDocument &doc, Host &host)
+{
+    if (!readFile(doc, host))
+        return false;
     views::enterCurrentView(doc, host);
     doc.kidou = 0;
     header::refreshDateLabel(doc);

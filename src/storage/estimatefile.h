@@ -19,10 +19,14 @@ QStringList records(const EstimateDocument &doc);
 // write is shown and leaves the modified flag as it was.
 bool save(EstimateDocument &doc, Host &host);
 
-// "読込" (Button78): reads doc.Filename into the document and enters the current view again. A
+// The file part of "読込": reads doc.Filename into the tables, the settings and the fields. A
 // file that cannot be read is shown as an error and leaves the estimate as it was; a number
 // field that is not a number is shown as an error and stops the reading there. Returns true when
 // the whole file was read.
+bool readFile(EstimateDocument &doc, Host &host);
+
+// "読込" (Button78): readFile, then the view that buttonsw names is entered again, the item links
+// are rebuilt and the estimate sheet is compiled.
 bool read(EstimateDocument &doc, Host &host);
 
 // "開く" (Button1): asks before discarding unsaved work, lets the user choose a file, reads it and
