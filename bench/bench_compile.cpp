@@ -12,7 +12,7 @@ void compileSheet(benchmark::State &state, int items, int lines, sheet::LineWalk
 {
     EstimateDocument doc;
     buildEstimate(doc, items, lines);
-    QuietHost host;
+    ScriptedHost host;
     for (auto _ : state) {
         doc.controls.Button12.text = u"コード順"_qs;
         if (!sheet::compile(doc, host, walk))
@@ -26,7 +26,7 @@ void compileFromItemView(benchmark::State &state, int items, int lines)
 {
     EstimateDocument doc;
     buildEstimate(doc, items, lines);
-    QuietHost host;
+    ScriptedHost host;
     for (auto _ : state) {
         doc.controls.Button12.text = u"全体表示"_qs;
         if (!sheet::compile(doc, host))

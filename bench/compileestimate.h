@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/host.h"
+#include "base/scriptedhost.h"
 #include "base/numbers.h"
 #include "estimate/columns.h"
 #include "estimate/document.h"
@@ -8,20 +8,6 @@
 #include "estimate/lineorders.h"
 
 #include <optional>
-
-// A host that answers nothing and records nothing, for benchmarks.
-class QuietHost : public Host
-{
-public:
-    Button message(MessageKind, const QString &, const QString &, int) override { return Yes; }
-    void beep() override {}
-    void playSound(const QString &) override {}
-    void setClipboardText(const QString &) override {}
-    QString clipboardText() override { return {}; }
-    std::optional<QString> openFileName(const QString &) override { return std::nullopt; }
-    std::optional<QString> saveFileName(const QString &, const QString &) override { return std::nullopt; }
-    void silentStop(const QString &, const QString &) override {}
-};
 
 // An estimate of `itemCount` items (every tenth a top-level item whose nine sub-items hold the
 // lines) and `lineCount` lines drawn from a catalogue of 400 materials, recalculated once. A
@@ -97,6 +83,6 @@ inline void buildEstimate(EstimateDocument &doc, int itemCount, int lineCount)
     }
     doc.st1count = lineCount;
     lineorders::codeOrder(doc);
-    QuietHost host;
+    ScriptedHost host;
     linecalc::recalculateAll(doc, host);
 }

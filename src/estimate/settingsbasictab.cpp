@@ -375,8 +375,8 @@ void SettingsBasicTab::labourNameClick(const QString &name)
 
 void SettingsBasicTab::Button99Click()
 {
-    // The folder choice ("登録するフォルダの選択") needs a folder dialog in the host and its rule
-    // in the settings rules; neither exists yet, so the button does nothing.
+    if (settingsrules::browseDataFolder(m_doc, m_host))
+        m_doc.notifyChanged();
 }
 
 void SettingsBasicTab::Edit62Click()

@@ -190,6 +190,15 @@ void labourNameButton104(EstimateDocument &doc)
     doc.settings.Edit52 = u"電 工 費"_qs;
 }
 
+bool browseDataFolder(EstimateDocument &doc, Host &host)
+{
+    const std::optional<QString> folder = host.folderName(u"登録するフォルダの選択"_qs);
+    if (!folder)
+        return false;
+    doc.settings.Edit50 = folder->endsWith(u'/') ? *folder : *folder + u'/';
+    return true;
+}
+
 void roundingModeChanged(EstimateDocument &doc, Host &host)
 {
     Settings &s = doc.settings;

@@ -60,6 +60,10 @@ bool flipExtraAmountSign(EstimateDocument &doc, Host &host, int i);
 void labourNameButton44(EstimateDocument &doc);
 void labourNameButton104(EstimateDocument &doc);
 
+// "参照" (Button99): a folder dialog titled "登録するフォルダの選択"; the chosen folder, ending with
+// a separator, becomes the data folder field. Returns false when cancelled.
+bool browseDataFolder(EstimateDocument &doc, Host &host);
+
 // The rounding mode ComboBox35 changed: any mode but "手動計算" empties the manual site and
 // overhead amounts; the sheet is compiled again when shown.
 void roundingModeChanged(EstimateDocument &doc, Host &host);

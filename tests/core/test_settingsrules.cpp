@@ -193,3 +193,15 @@ TEST(SettingsRules, LabourNameButtons)
     settingsrules::labourNameButton44(f.doc);
     EXPECT_EQ(f.doc.settings.Edit52, u"労 務 費"_qs);
 }
+
+TEST(SettingsRules, DataFolderFromTheFolderDialog)
+{
+    Fixture f;
+    f.doc.settings.Edit50 = u"/old/"_qs;
+    EXPECT_FALSE(settingsrules::browseDataFolder(f.doc, f.host)); // cancelled
+    EXPECT_EQ(f.doc.settings.Edit50, u"/old/"_qs);
+    f.host.folderNames = {u"/data/材料"_qs};
+    EXPECT_TRUE(settingsrules::browseDataFolder(f.doc, f.host));
+    EXPECT_EQ(f.doc.settings.Edit50, u"/data/材料/"_qs);
+    EXPECT_EQ(f.host.dialogFilters.last(), u"登録するフォルダの選択"_qs);
+}
