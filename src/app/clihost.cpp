@@ -15,6 +15,12 @@ void CliHost::silentStop(const QString &where, const QString &text)
     print(u"stopped silently at %1 on \"%2\""_qs.arg(where, text));
 }
 
+void CliHost::beep()
+{
+    ScriptedHost::beep();
+    print(u"(beep: refused or nothing to do)"_qs);
+}
+
 void CliHost::print(const QString &line)
 {
     const QByteArray bytes = (line + u'\n').toUtf8();

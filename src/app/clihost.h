@@ -14,6 +14,7 @@ public:
 
     Button message(MessageKind kind, const QString &caption, const QString &text, int buttons) override;
     void silentStop(const QString &where, const QString &text) override;
+    void beep() override;
 
     // A warning or an error was shown: the operation stopped with a message.
     bool stoppedWithMessage() const { return m_stopped; }

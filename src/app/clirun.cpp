@@ -5,6 +5,9 @@
 #include "app/clioptions.h"
 #include "app/startup.h"
 #include "estimate/document.h"
+#include "estimate/settingsrules.h"
+#include "storage/estimatefile.h"
+#include "storage/settingsfile.h"
 
 #include <QDate>
 #include <QFileInfo>
@@ -67,7 +70,20 @@ int runCli(const CliOptions &o, FILE *out, FILE *err)
     EstimateDocument doc;
     if (!startup::initialize(doc, host, folder, QDate::currentDate()))
         return 2;
+    if (!o.settingsFile.isEmpty()) {
+        host.openNames = {o.settingsFile};
+        settingsfile::readUserSettings(doc, host);
+    }
     startup::openStartFile(doc, host, o.estimate);
+    if (!o.sets.empty()) {
+        for (const auto &[name, value] : o.sets)
+            settingsrules::applySettingsControl(doc, host, name, value);
+        settingsrules::applySettings(doc, host);
+    }
+    if (o.command == CliOptions::Command::Resave) {
+        host.saveNames = {o.output};
+        estimatefile::save(doc, host);
+    }
     write(out, listing(o, doc));
     return host.stoppedWithMessage() ? 1 : 0;
 }

@@ -120,6 +120,14 @@ std::optional<QString> QtHost::saveFileName(const QString &filter, const QString
     return name;
 }
 
+std::optional<QString> QtHost::folderName(const QString &title)
+{
+    const QString folder = QFileDialog::getExistingDirectory(m_parent, title);
+    if (folder.isEmpty())
+        return std::nullopt;
+    return folder;
+}
+
 void QtHost::silentStop(const QString &where, const QString &text)
 {
     qCDebug(lcStops) << "stopped at" << where << "on" << text;

@@ -2,6 +2,9 @@
 
 #include "estimate/document.h"
 #include "estimate/views.h"
+#include "items/header.h"
+#include "storage/estimatefile.h"
+#include "storage/settingsfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,12 +17,6 @@ QString programFolder(const QString &override)
     QString folder = override.isEmpty() ? QCoreApplication::applicationDirPath() : override;
     folder = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     return folder.endsWith(u'/') ? folder : folder + u'/';
-}
-
-QString eraYear(int calendarYear)
-{
-    const int year = calendarYear - 2018;
-    return year == 1 ? u"元"_qs : QString::number(year);
 }
 
 bool initialize(EstimateDocument &doc, Host &host, const QString &programFolder, const QDate &today)
@@ -36,20 +33,15 @@ bool initialize(EstimateDocument &doc, Host &host, const QString &programFolder,
 
     // Era and date.
     doc.gengou = s.Edit59;
-    s.Label56 = doc.gengou;
-    s.Edit25 = eraYear(today.year());
-    s.Edit26 = QString::number(today.month());
-    s.Edit27 = QString::number(today.day());
-    c.Label72.text = s.Label56 + s.Edit25 + u"年"_qs + s.Edit26 + u"月"_qs + s.Edit27 + u"日"_qs;
+    header::today(doc, today);
+    header::refreshDateLabel(doc, false);
 
     // Paths.
     doc.strFileName = QCoreApplication::applicationFilePath();
     doc.strFilePath = programFolder;
 
-    // Standard values.
-    (void)host;
-
-    doc.strFilePath2 = s.Edit50;
+    if (!settingsfile::readStandardValues(doc, host))
+        return false;
     c.Button2.enabled = true;
     doc.Curitu = 1.0;
     doc.tree_count = 0;
@@ -67,7 +59,7 @@ bool openStartFile(EstimateDocument &doc, Host &host, const QString &estimateFil
     }
     doc.buttonsw = 2;
     doc.Filename = estimateFile;
-    return false;
+    return estimatefile::read(doc, host);
 }
 
 } // namespace startup

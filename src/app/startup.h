@@ -15,16 +15,13 @@ inline constexpr char16_t version[] = u"6.16";
 // a separator.
 QString programFolder(const QString &override = {});
 
-// The era year of a calendar year in the era that began in 2019: "元" for its first year.
-QString eraYear(int calendarYear);
-
 // The start-up steps of the main window that need no window: caption and version, era and date,
 // paths, the standard values, the initial fields. Returns false when the standard values cannot
 // be read (the message has been shown).
 bool initialize(EstimateDocument &doc, Host &host, const QString &programFolder, const QDate &today);
 
-// The last start-up step: the item view, or, with an estimate file, the estimate sheet of that file.
-// Returns false when the file could not be read.
+// The last start-up step: the item view, or, with an estimate file, "読込" of that file with the
+// estimate sheet as the view to return to. Returns false when the file could not be read.
 bool openStartFile(EstimateDocument &doc, Host &host, const QString &estimateFile);
 
 } // namespace startup

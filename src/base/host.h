@@ -31,6 +31,8 @@ public:
     // File dialogs; nullopt when cancelled. `filter` is given as "kas|*.kas".
     virtual std::optional<QString> openFileName(const QString &filter) = 0;
     virtual std::optional<QString> saveFileName(const QString &filter, const QString &presetName) = 0;
+    // A folder chooser with the given title; the chosen folder without a trailing separator.
+    virtual std::optional<QString> folderName(const QString &title) = 0;
 
     // An operation stopped silently where the program shows nothing (the desktop program ignores
     // it; the command-line program reports where and on what text).

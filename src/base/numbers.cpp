@@ -6,8 +6,12 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <limits>
 
 #include <algorithm>
+#include <cstring>
+#include <limits>
 
 namespace num {
 
@@ -73,11 +77,89 @@ struct Decimal {
     int exponent = 0;
 };
 
+// The exact binary value of an x87 extended-precision number as mantissa × 2^exponent; false for
+// zero, subnormal, infinite and NaN values and on platforms with another long double.
+bool splitExtended(Real value, quint64 &mantissa, int &exponent)
+{
+    if (std::numeric_limits<Real>::digits != 64 || sizeof(Real) < 10)
+        return false;
+    unsigned char bytes[sizeof(Real)];
+    std::memcpy(bytes, &value, sizeof bytes);
+    quint16 signAndExponent;
+    std::memcpy(&mantissa, bytes, 8);
+    std::memcpy(&signAndExponent, bytes + 8, 2);
+    const int biased = signAndExponent & 0x7FFF;
+    if (biased == 0 || biased == 0x7FFF || (mantissa >> 63) == 0)
+        return false;
+    exponent = biased - 16383 - 63;
+    return true;
+}
+
+constexpr quint64 powersOfTen64[] = {1ull, 10ull, 100ull, 1000ull, 10000ull, 100000ull, 1000000ull, 10000000ull,
+                                     100000000ull, 1000000000ull, 10000000000ull, 100000000000ull,
+                                     1000000000000ull, 10000000000000ull, 100000000000000ull,
+                                     1000000000000000ull, 10000000000000000ull, 100000000000000000ull,
+                                     1000000000000000000ull, 10000000000000000000ull};
+
+// The value rounded to `significant` digits computed exactly in integers: mantissa × 10^k fits in
+// 128 bits, and the binary point is then shifted out with the remainder deciding the rounding
+// (an exact half to the even neighbour, as printf rounds). Covers the values whose digits need a
+// scale 10^k with k from 0 to 19; false for the others.
+bool exactDecimal(Real value, int significant, Decimal &d)
+{
+    quint64 mantissa;
+    int exponent;
+    if (significant < 1 || significant > 19 || !splitExtended(value, mantissa, exponent) || exponent >= 0
+        || exponent < -127)
+        return false;
+    using U128 = unsigned __int128;
+    const int shift = -exponent;
+    int exp10 = int(std::floor(std::log10(std::fabs(double(value)))));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int k = significant - 1 - exp10;
+        if (k < 0 || k > 19)
+            return false;
+        const U128 scaled = U128(mantissa) * powersOfTen64[k];
+        U128 q = scaled >> shift;
+        if (q >= powersOfTen64[significant]) {
+            ++exp10;
+            continue;
+        }
+        if (q < powersOfTen64[significant - 1]) {
+            --exp10;
+            continue;
+        }
+        const U128 rest = scaled - (q << shift);
+        const U128 half = U128(1) << (shift - 1);
+        if (rest > half || (rest == half && (q & 1) != 0))
+            ++q;
+        if (q == powersOfTen64[significant]) {
+            q = powersOfTen64[significant - 1];
+            ++exp10;
+        }
+        char digits[20];
+        quint64 v = quint64(q);
+        for (int i = significant - 1; i >= 0; --i, v /= 10)
+            digits[i] = char('0' + v % 10);
+        int length = significant;
+        while (length > 0 && digits[length - 1] == '0')
+            --length;
+        d.negative = value < 0;
+        d.digits = QByteArray(digits, length);
+        d.exponent = exp10 + 1;
+        return true;
+    }
+    return false;
+}
+
 // The value with `significant` digits, as printf rounds the binary value.
 Decimal toDecimal(Real value, int significant)
 {
     Decimal d;
     if (value == 0)
+        return d;
+    // Shortest forms are written for every computed cell: the exact integer path spares printf.
+    if (significant == 15 && exactDecimal(value, significant, d))
         return d;
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.*Le", significant - 1, value);
@@ -174,11 +256,6 @@ Decimal fixedDecimal(Real value, int decimals)
 
 } // namespace
 
-bool isBlank(QStringView text)
-{
-    return text.isEmpty() || (text.size() == 1 && text[0] == u' ');
-}
-
 namespace {
 
 constexpr long double powersOfTen[] = {1e0L, 1e1L, 1e2L, 1e3L, 1e4L, 1e5L, 1e6L, 1e7L, 1e8L, 1e9L,
@@ -236,6 +313,15 @@ Real toNumber(QStringView text)
 
 qint64 toInteger(QStringView text)
 {
+    // Plain digits, as the program writes row numbers and counts, need no scanning.
+    if (const qsizetype n = text.size(); n > 0 && n <= 18) {
+        qint64 value = 0;
+        qsizetype i = 0;
+        for (; i < n && text[i] >= u'0' && text[i] <= u'9'; ++i)
+            value = value * 10 + (text[i].unicode() - u'0');
+        if (i == n)
+            return value;
+    }
     char buf[32];
     if (!scanNumber(text, true, buf, sizeof buf))
         throw ConversionError(text.toString(), ConversionError::Kind::Integer);
@@ -257,55 +343,95 @@ bool isNumber(QStringView text)
     return scanNumber(text, false, buf, sizeof buf);
 }
 
-int shortestTo(Real value, char16_t *out)
+namespace {
+
+static_assert(std::numeric_limits<Real>::digits == 64, "x87 extended precision expected");
+
+// A whole number 0 <= value < 2^63 as an integer. Adding 2^63 puts it, exactly, in the low bits of
+// the 64-bit mantissa, which is read directly: a cast would switch the x87 rounding mode twice.
+quint64 integralMagnitude(Real value)
 {
-    if (value == std::trunc(value) && std::fabs(value) < 1e15L) {
-        qint64 v = qint64(value);
-        char16_t digits[20];
-        int n = 0;
-        const bool negative = v < 0;
-        quint64 u = negative ? quint64(-v) : quint64(v);
-        do {
-            digits[n++] = char16_t(u'0' + u % 10);
-            u /= 10;
-        } while (u != 0);
-        int len = 0;
-        if (negative)
+    const Real biased = value + num::detail::two63;
+    quint64 mantissa;
+    std::memcpy(&mantissa, &biased, sizeof mantissa);
+    return mantissa - (quint64(1) << 63);
+}
+
+// Writes the shortest form of a value from its 15 significant digits: plain decimal text, or
+// scientific ("1.5E-6", "1E15") from 15 integer digits on and below 0.00001.
+int writeShortest(const Decimal &d, char16_t *out)
+{
+    if (d.digits.isEmpty()) {
+        out[0] = u'0';
+        return 1;
+    }
+    int len = 0;
+    if (d.negative)
+        out[len++] = u'-';
+    const int n = int(d.digits.size());
+    const int exp10 = d.exponent - 1; // value = d.ddd x 10^exp10
+    if (exp10 >= 15 || exp10 < -5) {
+        out[len++] = char16_t(d.digits[0]);
+        if (n > 1) {
+            out[len++] = u'.';
+            for (int i = 1; i < n; ++i)
+                out[len++] = char16_t(d.digits[i]);
+        }
+        out[len++] = u'E';
+        if (exp10 < 0)
             out[len++] = u'-';
-        while (n > 0)
-            out[len++] = digits[--n];
+        char reversed[8];
+        int k = 0;
+        for (int e = std::abs(exp10); k == 0 || e != 0; e /= 10)
+            reversed[k++] = char('0' + e % 10);
+        while (k > 0)
+            out[len++] = char16_t(reversed[--k]);
         return len;
     }
-    const QString s = shortest(value);
-    std::copy(s.utf16(), s.utf16() + s.size(), out);
-    return int(s.size());
+    if (d.exponent <= 0)
+        out[len++] = u'0';
+    for (int i = 0; i < d.exponent; ++i)
+        out[len++] = i < n ? char16_t(d.digits[i]) : u'0';
+    if (n > d.exponent) {
+        out[len++] = u'.';
+        for (int i = d.exponent; i < n; ++i)
+            out[len++] = i >= 0 ? char16_t(d.digits[i]) : u'0';
+    }
+    return len;
+}
+
+} // namespace
+
+int shortestTo(Real value, char16_t *out)
+{
+    const Real magnitude = std::fabs(value);
+    if (magnitude < 1e15L && value == truncate(value)) {
+        quint64 u = integralMagnitude(magnitude);
+        int digits = 1;
+        for (quint64 rest = u / 10; rest != 0; rest /= 10)
+            ++digits;
+        const bool negative = value < 0;
+        int len = negative ? 1 : 0;
+        if (negative)
+            out[0] = u'-';
+        len += digits;
+        for (int i = len - 1; i >= len - digits; --i, u /= 10)
+            out[i] = char16_t(u'0' + u % 10);
+        return len;
+    }
+    if (!std::isfinite(value)) {
+        const QString s = nonFinite(value);
+        std::copy(s.utf16(), s.utf16() + s.size(), out);
+        return int(s.size());
+    }
+    return writeShortest(toDecimal(value, 15), out);
 }
 
 QString shortest(Real value)
 {
-    if (!std::isfinite(value))
-        return nonFinite(value);
-    const Decimal d = toDecimal(value, 15);
-    if (d.digits.isEmpty())
-        return u"0"_qs;
-    QString s = d.negative ? u"-"_qs : QString();
-    const int exp10 = d.exponent - 1; // value = d.ddd x 10^exp10
-    if (exp10 >= 15 || exp10 < -5) {
-        s.append(QLatin1Char(d.digits[0]));
-        if (d.digits.size() > 1) {
-            s.append(u'.');
-            s.append(QString::fromLatin1(d.digits.mid(1)));
-        }
-        s.append(u'E');
-        s.append(QString::number(exp10));
-        return s;
-    }
-    const QString whole = integerPart(d);
-    s.append(whole.isEmpty() ? u"0"_qs : whole);
-    const QString fraction = fractionPart(d);
-    if (!fraction.isEmpty())
-        s.append(u'.' + fraction);
-    return s;
+    char16_t buffer[40];
+    const int length = shortestTo(value, buffer);
+    return QString(reinterpret_cast<const QChar *>(buffer), length);
 }
 
 QString grouped(Real value)
@@ -349,23 +475,6 @@ QString hashGrouped(Real value)
     if (!fraction.isEmpty())
         s.append(u'.' + fraction);
     return s;
-}
-
-Real roundEven(Real value)
-{
-    // nearbyint honours the current rounding mode, which the program never changes from
-    // round-to-nearest-even.
-    return std::nearbyint(value);
-}
-
-Real roundHalfAway(Real value)
-{
-    return value >= 0 ? std::trunc(value + 0.5L) : std::trunc(value - 0.5L);
-}
-
-Real truncate(Real value)
-{
-    return std::trunc(value);
 }
 
 Real unitFor(Real size, std::span<const UnitStep> table, Reach reach)

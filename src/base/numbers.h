@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <cmath>
 #include <span>
 
 namespace num {
@@ -14,7 +15,10 @@ namespace num {
 using Real = long double;
 
 // A blank cell is empty or holds a single space; every rule treats both alike.
-bool isBlank(QStringView text);
+inline bool isBlank(QStringView text)
+{
+    return text.isEmpty() || (text.size() == 1 && text[0] == u' ');
+}
 
 // Decimal text with "." as the decimal point; leading and trailing spaces are allowed, nothing
 // else. Blank or non-numeric text throws ConversionError carrying the text.
@@ -40,11 +44,11 @@ QString amount(Real value);
 QString hashGrouped(Real value);
 
 // Nearest whole number, an exact half going to the even neighbour.
-Real roundEven(Real value);
+inline Real roundEven(Real value);
 // Nearest whole number, an exact half going away from zero.
-Real roundHalfAway(Real value);
+inline Real roundHalfAway(Real value);
 // Fraction dropped (toward zero).
-Real truncate(Real value);
+inline Real truncate(Real value);
 
 // One step of a unit table: sizes from (or above) `threshold` use `unit`.
 struct UnitStep {
@@ -77,5 +81,51 @@ inline constexpr UnitStep labourSums[] = {{100, 100}, {500, 500}, {1000, 1000}};
 // NET figure (thresholds are "above").
 inline constexpr UnitStep net[] = {{100, 10}, {500, 50}, {1000, 100}, {10000, 1000}, {100000, 10000}};
 } // namespace units
+
+// The roundings are inline: the recalculation calls them a few dozen times per line, and a
+// long double argument passed through memory costs more than the rounding itself.
+namespace detail {
+
+inline constexpr Real two63 = 9223372036854775808.0L;
+
+// Nearest whole number, halves to even, for |value| < 2^63: adding 2^63 leaves no fraction bits
+// in the 64-bit mantissa, so the hardware rounds (to nearest even, the mode the program never
+// changes) and subtracting gives the result exactly. nearbyintl and truncl would save and restore
+// the x87 control word on every call instead.
+inline Real rintSmall(Real value)
+{
+    return value > 0 ? (value + two63) - two63 : -((-value + two63) - two63);
+}
+
+inline bool isSmall(Real value)
+{
+    return std::fabs(value) < two63; // false for NaN and infinities
+}
+
+} // namespace detail
+
+inline Real roundEven(Real value)
+{
+    if (value == 0)
+        return value;
+    return detail::isSmall(value) ? detail::rintSmall(value) : std::nearbyint(value);
+}
+
+inline Real truncate(Real value)
+{
+    if (value == 0 || !detail::isSmall(value))
+        return value == 0 ? value : std::trunc(value);
+    Real r = detail::rintSmall(value);
+    if (value > 0 && r > value)
+        r -= 1;
+    else if (value < 0 && r < value)
+        r += 1;
+    return r;
+}
+
+inline Real roundHalfAway(Real value)
+{
+    return value >= 0 ? truncate(value + 0.5L) : truncate(value - 0.5L);
+}
 
 } // namespace num

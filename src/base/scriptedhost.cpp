@@ -47,6 +47,14 @@ std::optional<QString> ScriptedHost::saveFileName(const QString &filter, const Q
     return takeFirst(saveNames);
 }
 
+std::optional<QString> ScriptedHost::folderName(const QString &title)
+{
+    dialogFilters.append(title);
+    if (folderNames.empty())
+        return std::nullopt;
+    return takeFirst(folderNames);
+}
+
 void ScriptedHost::silentStop(const QString &where, const QString &text)
 {
     silentStops.append(where + u": "_qs + text);

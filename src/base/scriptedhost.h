@@ -25,6 +25,7 @@ public:
     Button defaultAnswer = Yes;
     std::deque<std::optional<QString>> openNames;
     std::deque<std::optional<QString>> saveNames;
+    std::deque<std::optional<QString>> folderNames;
 
     QList<Shown> messages;
     int beeps = 0;
@@ -42,6 +43,7 @@ public:
     QString clipboardText() override { return clipboard; }
     std::optional<QString> openFileName(const QString &filter) override;
     std::optional<QString> saveFileName(const QString &filter, const QString &presetName) override;
+    std::optional<QString> folderName(const QString &title) override;
     void silentStop(const QString &where, const QString &text) override;
 
     // Texts of all messages shown so far.

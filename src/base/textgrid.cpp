@@ -22,12 +22,9 @@ void TextGrid::setRowCount(int rows)
     ensureStored(rows - 1);
 }
 
-const QString &TextGrid::cell(int column, int row) const
+const QString &TextGrid::emptyCell()
 {
-    if (column < 0 || column >= m_columns || row < 0)
-        return emptyText;
-    const size_t index = size_t(row) * m_columns + column;
-    return index < m_cells.size() ? m_cells[index] : emptyText;
+    return emptyText;
 }
 
 void TextGrid::setCell(int column, int row, const QString &text)

@@ -20,7 +20,14 @@ public:
     int rowCount() const { return m_rows; }
     void setRowCount(int rows);
 
-    const QString &cell(int column, int row) const;
+    // Inline: the recalculation reads tens of cells per line.
+    const QString &cell(int column, int row) const
+    {
+        if (column < 0 || column >= m_columns || row < 0)
+            return emptyCell();
+        const size_t index = size_t(row) * size_t(m_columns) + size_t(column);
+        return index < m_cells.size() ? m_cells[index] : emptyCell();
+    }
     void setCell(int column, int row, const QString &text);
 
     // The cells of one row (columnCount() of them).
@@ -44,6 +51,7 @@ public:
     static constexpr int maxRows = 4'000'000;
 
 private:
+    static const QString &emptyCell();
     QString *at(int column, int row);
     void ensureStored(int row);
 

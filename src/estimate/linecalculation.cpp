@@ -25,16 +25,18 @@ Real applyMinimum(Real cost, Real minimum)
 }
 
 // The A-material rounding unit: empty, a space or "0" is written back as "1"; a negative or
-// non-numeric unit is used as 1 without touching the field.
-Real roundingUnit(Settings &settings)
+// non-numeric unit is used as 1 without touching the field. The field is read when the first line
+// reaches the rounding and holds for the rest of the pass (nothing else writes it meanwhile).
+Real roundingUnit(Settings &settings, std::optional<Real> &cached)
 {
+    if (cached)
+        return *cached;
     QString &text = settings.ComboBox42;
     if (text.isEmpty() || text == u" " || text == u"0")
         text = u"1"_qs;
-    if (!num::isNumber(text))
-        return 1;
-    const Real unit = num::toNumber(text);
-    return unit > 0 ? unit : 1;
+    const Real unit = num::isNumber(text) ? num::toNumber(text) : 1;
+    cached = unit > 0 ? unit : 1;
+    return *cached;
 }
 
 // Steps 5: the compression and submission rates of one line.
@@ -65,7 +67,7 @@ void rates(EstimateDocument &doc, int r, Real &compression, Real &submission)
         t.setCell(CopperFactor, r, doc.controls.Label171.text);
 }
 
-void recalculateLine(EstimateDocument &doc, int r)
+void recalculateLine(EstimateDocument &doc, int r, std::optional<Real> &unitCache)
 {
     TextGrid &t = doc.lines;
     using namespace linecol;
@@ -158,7 +160,7 @@ void recalculateLine(EstimateDocument &doc, int r)
 
     // 16 and 17. A materials: the submitted unit price rounded to the unit, the submission rate
     // then follows from it.
-    const Real unit = roundingUnit(doc.settings);
+    const Real unit = roundingUnit(doc.settings, unitCache);
     if (codeClass < 140 && submittedPrice >= unit) {
         submittedPrice = num::roundEven(submittedPrice + num::unitAdjustment(submittedPrice, unit));
         cells::setNumber(t, SubmittedPrice, r, submittedPrice);
@@ -172,9 +174,10 @@ void recalculateLine(EstimateDocument &doc, int r)
 
 bool recalculateAll(EstimateDocument &doc, Host &host)
 {
+    std::optional<Real> unit;
     for (int r = 1; r <= doc.st1count; ++r) {
         try {
-            recalculateLine(doc, r);
+            recalculateLine(doc, r, unit);
         } catch (const ConversionError &e) {
             host.silentStop(u"StringGrid1の再計算 %1行目"_qs.arg(r), e.text());
             return false;

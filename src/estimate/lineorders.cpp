@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <unordered_map>
 
 namespace lineorders {
 
@@ -24,25 +25,50 @@ QString codeKey(const TextGrid &t, int r)
     return key;
 }
 
+// Collation keys of the lines sorted lately. Building a key is the costly part of a sort, and the
+// whole view sorts the same lines again and again: most keys can be reused.
+class SortKeys
+{
+public:
+    SortKeys() : m_collator(QLocale(QLocale::Japanese, QLocale::Japan))
+    {
+        m_collator.setCaseSensitivity(Qt::CaseInsensitive);
+    }
+
+    QCollatorSortKey key(const QString &text)
+    {
+        if (const auto found = m_keys.find(text); found != m_keys.end())
+            return found->second;
+        if (m_keys.size() >= 200'000)
+            m_keys.clear();
+        return m_keys.emplace(text, m_collator.sortKey(text)).first->second;
+    }
+
+private:
+    QCollator m_collator;
+    std::unordered_map<QString, QCollatorSortKey> m_keys;
+};
+
 } // namespace
 
 void codeOrder(EstimateDocument &doc)
 {
     TextGrid &t = doc.lines;
     const int n = doc.st1count;
-    QCollator collator{QLocale(QLocale::Japanese, QLocale::Japan)};
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    static SortKeys sortKeys;
     std::vector<QCollatorSortKey> keys;
     keys.reserve(n);
     for (int r = 1; r <= n; ++r)
-        keys.push_back(collator.sortKey(codeKey(t, r)));
+        keys.push_back(sortKeys.key(codeKey(t, r)));
     std::vector<int> order(n);
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),
                      [&](int a, int b) { return keys[a].compare(keys[b]) < 0; });
     for (int &r : order)
         ++r;
-    t.permuteRows(1, order);
+    // Compilation runs the whole view every time: a table already in order is left as it is.
+    if (!std::is_sorted(order.begin(), order.end()))
+        t.permuteRows(1, order);
 
     for (int r = 1; r <= n; ++r) {
         t.setCell(linecol::No, r, QString::number(r));
@@ -81,7 +107,8 @@ bool inputOrder(EstimateDocument &doc)
     order.reserve(n);
     for (const auto &k : keys)
         order.push_back(k.row);
-    t.permuteRows(1, order);
+    if (!std::is_sorted(order.begin(), order.end()))
+        t.permuteRows(1, order);
     for (int r = 1; r <= n; ++r)
         t.setCell(linecol::InputNo, r, QString::number(r));
     return true;

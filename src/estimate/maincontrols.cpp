@@ -20,6 +20,7 @@ const MainControlName names[] = {
     {u"Button81", &MainControls::Button81},
     {u"Button89", &MainControls::Button89},
     {u"Button94", &MainControls::Button94},
+    {u"Button112", &MainControls::Button112},
     {u"Edit1", &MainControls::Edit1},
     {u"Panel83", &MainControls::Panel83},
     {u"Panel94", &MainControls::Panel94},

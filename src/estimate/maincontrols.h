@@ -38,6 +38,7 @@ struct MainControls {
     ControlState Button81{u"見積書変換"_qs};  // workbook export
     ControlState Button89{u"Stock"_qs};
     ControlState Button94{u"原価検討"_qs};
+    ControlState Button112; // hidden same-name price check; tag = line of the last conflict found
     ControlState Edit1;                        // item name box of the item setup screen
     ControlState Panel83{QString(), true, false}; // "項目選択中" strip; tag = level column
     ControlState Panel94{QString(), true, false}; // notice panel
@@ -63,6 +64,11 @@ struct MainControls {
     ControlState N45{u"労務費集計を表示する"_qs};
     ControlState NET1{u"NET提示金額をクリップボードへコピー"_qs};
     ControlState NET2{u"NET提示率を変更する"_qs};
+
+    // "・材料の小計を表示させる" and its label: enabled only while CheckBox17 is set.
+    ControlState CheckBox22{QString(), false};
+    // The toolbar's "圧縮金額" 表示 button is selected (RadioButton6, 非表示, is its opposite).
+    bool RadioButton5 = false;
 
     // Which grid the main window shows, and the view indicator and item panel colours (0xRRGGBB).
     bool showLines = false;     // StringGrid1

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "estimate/itemsection.h"
+
 class EstimateDocument;
 class Host;
 
@@ -7,8 +9,10 @@ class Host;
 namespace sheet {
 
 // Rebuilds the whole estimate sheet from the line table, the item table and the settings, and shows
-// the estimate sheet view. Returns false when it ended early (a precondition message, a price
-// conflict, or a silent stop on a conversion or arithmetic failure).
-bool compile(EstimateDocument &doc, Host &host);
+// the estimate sheet view. Returns false when it ended early: a precondition message, a price
+// conflict (the whole view is shown at the conflicting line), or a silent stop on a conversion or
+// arithmetic failure (rows written so far stay; the view is not switched). `walk` chooses how the
+// lines of each item are found; both ways give the same sheet.
+bool compile(EstimateDocument &doc, Host &host, LineWalk walk = LineWalk::ByItemIndex);
 
 } // namespace sheet

@@ -3,7 +3,7 @@
 #include "estimate/document.h"
 #include "output/cellstyles.h"
 #include "output/gridmouse.h"
-#include "output/sheetrows.h"
+#include "output/sheetdelete.h"
 
 #include <QMenu>
 
@@ -136,6 +136,6 @@ void SheetGrid::N26Click()
 
 void SheetGrid::N28Click()
 {
-    sheetrows::deleteSelectedRow(m_doc, m_host);
+    sheetdelete::deleteSelectedRow(m_doc, m_host);
     emit documentChanged();
 }

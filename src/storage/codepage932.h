@@ -23,6 +23,8 @@ struct Encoded {
 // Encodes text; a character without a code becomes "?", one with only a lossy code becomes what
 // that code reads back as. Both are listed in `substitutions`.
 Encoded encode(QStringView text);
+// Encodes text onto the end of `into`, adding its substitutions not yet listed there.
+void encodeAppend(QStringView text, Encoded &into);
 
 // Decodes bytes; an invalid or truncated sequence becomes U+FFFD and decoding goes on.
 QString decode(QByteArrayView bytes);

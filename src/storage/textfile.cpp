@@ -57,13 +57,13 @@ Result<QStringList> readLines(const QString &path)
 cp932::Encoded encodeLines(const QStringList &lines)
 {
     cp932::Encoded all;
+    qsizetype size = 0;
+    for (const QString &line : lines)
+        size += line.size() + 2;
+    all.bytes.reserve(size * 3 / 2);
     for (const QString &line : lines) {
-        cp932::Encoded e = cp932::encode(line);
-        all.bytes.append(e.bytes);
-        all.bytes.append("\r\n");
-        for (const cp932::Substitution &s : e.substitutions)
-            if (!all.substitutions.contains(s))
-                all.substitutions.append(s);
+        cp932::encodeAppend(line, all);
+        all.bytes.append("\r\n", 2);
     }
     return all;
 }

@@ -1,62 +1,142 @@
 #pragma once
 
-#include "itemfixture.h"
+#include "base/numbers.h"
+#include "base/scriptedhost.h"
+#include "estimate/columns.h"
+#include "estimate/document.h"
+#include "estimate/sheetcompiler.h"
 
-// A compiled-looking estimate sheet written by hand: two items (the second a sub-item holding two
-// lines), the expense rows of the summary block and the detail section of the second item.
-//
-//   1  A1 1 1  1.電灯設備工事                      (summary, level 1)
-//   2  A2 1 2   1-1.照明器具工事       20: 12345   (summary, level 2)
-//   3           直接工事費
-//   4           運搬費                  extra expense row 1
-//   5           現場雑費      18: 6    20: 1800
-//   6           諸経費        18: 9
-//   8           総　合　計                          irow1 = 10
-//  11  A2       1-1.照明器具工事                   item header
-//  12  1  1 107 照明器具A  spec                    line 1 (input number 1)
-//  13  2  2 107 照明器具B        9: *              line 2 (input number 2), merged
-//  14     2 159 同上付属品
-//  15     2 301 塗 装 費
-//  16     2 301 労 務 費
-//  18           合　　計
-struct SheetFixture : ItemFixture {
+#include <optional>
+
+// An estimate built in code for the compiler tests. Items carry rates of 100 %; lines are given by
+// their computed cells, so that a test sets exactly the amounts it needs, and compilation keeps
+// them (the whole view, which recalculates, is skipped unless `recalculate` is set). Site expenses
+// and overhead are hidden unless a test shows them, so that the grand total is the direct cost.
+struct SheetFixture {
+    EstimateDocument doc;
+    ScriptedHost host;
+    bool recalculate = false;
+
+    // A line by its cells; amounts default to quantity × price.
+    struct Line {
+        QString name;
+        num::Real price = 0;
+        num::Real quantity = 1;
+        QString code = u"107"_qs;
+        QString kind = u"通常品"_qs;
+        QString spec1 = {};
+        QString spec2 = {};
+        QString category = {};
+        QString unit = u"個"_qs;
+        std::optional<num::Real> compressed = {};
+        std::optional<num::Real> submitted = {};
+        num::Real labour = 0;
+        num::Real accessories = 0;
+        num::Real mounting = 0;
+        num::Real painting = 0;
+        num::Real ceiling = 0;
+        num::Real consumables = 0;
+    };
+
     SheetFixture()
     {
-        setItems({{1, u"電灯設備工事"}, {2, u"照明器具工事"}});
-        addLine(2, u"照明器具A"_qs);
-        addLine(2, u"照明器具B"_qs);
-        for (int r = 1; r <= 2; ++r) {
-            doc.lines.setCell(linecol::Accessory, r, u"5"_qs);
-            doc.lines.setCell(linecol::Painting, r, u"100"_qs);
-        }
-        doc.settings.Edit32 = u"運搬費"_qs;
-        doc.irow1 = 10;
-        doc.sheet.setRowCount(25);
-        doc.sheetVisibleRows = 10;
-
-        row(1, {{0, u"A1"}, {1, u"1"}, {2, u"1"}, {7, u"1.電灯設備工事"}, {20, u"12345"}});
-        row(2, {{0, u"A2"}, {1, u"1"}, {2, u"2"}, {7, u" 1-1.照明器具工事"}, {20, u"12345"}});
-        doc.sheet.setCell(sheetcol::ItemName, 2, item(2));
-        row(3, {{7, u"直接工事費"}, {20, u"12345"}});
-        row(4, {{7, u"運搬費"}, {20, u"500"}});
-        row(5, {{7, u"現場雑費"}, {18, u"6"}, {20, u"1800"}});
-        row(6, {{7, u"諸経費"}, {18, u"9"}, {20, u"2000"}});
-        row(8, {{7, u"総　合　計"}, {20, u"16645"}});
-        row(11, {{0, u"A2"}, {7, u"1-1.照明器具工事"}});
-        row(12, {{0, u"1"}, {1, u"1"}, {2, u"107"}, {7, u"照明器具A"}, {8, u"spec"}, {11, u"2"}, {14, u"5000"}});
-        row(13, {{0, u"2"}, {1, u"2"}, {2, u"107"}, {7, u"照明器具B"}, {9, u"*"}, {11, u"1"}, {14, u"3000"}});
-        row(14, {{1, u"2"}, {2, u"159"}, {3, u"01"}, {7, u"同上付属品"}, {17, u"650"}, {20, u"650"}});
-        row(15, {{1, u"2"}, {2, u"301"}, {7, u"塗 装 費"}, {15, u"100"}, {17, u"300"}, {18, u"100"}, {20, u"300"}});
-        row(16, {{1, u"2"}, {2, u"301"}, {7, u"労 務 費"}, {15, u"100"}, {17, u"4000"}, {18, u"100"}, {20, u"4000"}});
-        row(18, {{7, u"合　　計"}, {20, u"12345"}});
-        for (int r = 11; r <= 18; ++r)
-            if (!doc.sheet.cell(sheetcol::Name, r).isEmpty())
-                doc.sheet.setCell(sheetcol::ItemName, r, item(2));
+        doc.roumutanka = 20000;
+        doc.zatuzaihi = 3;
+        doc.genbazatupiritu = 6;
+        doc.syokeihiritu = 9;
+        doc.settings.CheckBox3 = true;
+        doc.settings.CheckBox4 = true;
     }
 
-    void row(int r, std::initializer_list<std::pair<int, const char16_t *>> cells)
+    // Registers an item under its numbered name ("1-2.幹線") at `level`; the first becomes current.
+    int addItem(const QString &name, int level = 1)
     {
-        for (const auto &[c, text] : cells)
-            doc.sheet.setCell(c, r, QString::fromUtf16(text));
+        using namespace itemcol;
+        const int p = ++doc.tree_count;
+        if (doc.items.rowCount() <= p)
+            doc.items.setRowCount(p + 1);
+        TextGrid &t = doc.items;
+        t.setCell(Level, p, QString::number(level));
+        t.setCell(Level1 + level - 1, p, name);
+        t.setCell(Name, p, name);
+        t.setCell(Bare, p, name.mid(name.indexOf(u'.') + 1));
+        for (int c = PaintingCompression; c <= ConsumablesSubmission; ++c)
+            t.setCell(c, p, u"100"_qs);
+        t.setCell(Unregistered, p, u"1"_qs);
+        t.setCell(Code, p, QString::number(p));
+        if (p == 1) {
+            doc.nodrow = 1;
+            doc.koumokumei = name;
+            doc.controls.Label18.text = name;
+        }
+        return p;
+    }
+
+    int addLine(int item, const Line &l)
+    {
+        using namespace linecol;
+        const int r = ++doc.st1count;
+        if (doc.lines.rowCount() <= r + 1)
+            doc.lines.setRowCount(r + 2);
+        TextGrid &t = doc.lines;
+        auto set = [&](int c, num::Real v) { t.setCell(c, r, num::shortest(v)); };
+        t.setCell(No, r, QString::number(r));
+        t.setCell(Item, r, doc.items.cell(itemcol::Name, item));
+        t.setCell(C, r, l.code);
+        t.setCell(O, r, u"01"_qs);
+        t.setCell(D, r, u"01"_qs);
+        t.setCell(E, r, u"01"_qs);
+        t.setCell(Name, r, l.name);
+        t.setCell(Spec1, r, l.spec1);
+        t.setCell(Spec2, r, l.spec2);
+        set(Quantity, l.quantity);
+        t.setCell(Unit, r, l.unit);
+        set(Price, l.price);
+        t.setCell(Category, r, l.category);
+        t.setCell(Kind, r, l.kind);
+        t.setCell(Compression, r, u"100"_qs);
+        t.setCell(Submission, r, u"100"_qs);
+        set(Corrected, l.quantity);
+        set(Labour, l.labour);
+        set(AccessoryCost, l.accessories);
+        set(MountingCost, l.mounting);
+        set(PaintingCost, l.painting);
+        set(CeilingCost, l.ceiling);
+        set(Material, l.quantity * l.price);
+        set(Compressed, l.compressed.value_or(l.quantity * l.price));
+        set(SubmittedPrice, l.price);
+        set(Submitted, l.submitted.value_or(l.quantity * l.price));
+        set(Consumables, l.consumables);
+        t.setCell(ItemRow, r, QString::number(item));
+        t.setCell(InputNo, r, QString::number(r));
+        return r;
+    }
+
+    bool compile(sheet::LineWalk walk = sheet::LineWalk::ByItemIndex)
+    {
+        if (!recalculate)
+            doc.controls.Button12.text = u"入力順"_qs;
+        return sheet::compile(doc, host, walk);
+    }
+
+    const QString &at(int column, int row) const { return doc.sheet.cell(column, row); }
+
+    // The first row at or after `from` named `name` (column 7), or 0.
+    int rowNamed(const QString &name, int from = 1) const
+    {
+        for (int r = from; r < doc.sheet.rowCount(); ++r) {
+            if (doc.sheet.cell(sheetcol::Name, r) == name)
+                return r;
+        }
+        return 0;
+    }
+
+    // Column `column` of rows from..to.
+    QStringList column(int column, int from, int to) const
+    {
+        QStringList out;
+        for (int r = from; r <= to; ++r)
+            out.append(doc.sheet.cell(column, r));
+        return out;
     }
 };

@@ -1,5 +1,5 @@
 #include "output/cellstyles.h"
-#include "sheetfixture.h"
+#include "sheetviewfixture.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ TEST(CellStyles, NumberFormatGroupsDigitsAndDropsZeros)
 
 TEST(CellStyles, SheetShowsSubItemAmountsInSilverBracketsAndHidesCompressedFigures)
 {
-    SheetFixture f;
+    SheetViewFixture f;
     const CellStyle sub = cellstyle::sheet(f.doc, sheetcol::Submitted, 2);
     EXPECT_EQ(sub.text, u"<12,345>"_qs);
     EXPECT_EQ(sub.colour, cellstyle::silver);
@@ -38,7 +38,7 @@ TEST(CellStyles, SheetShowsSubItemAmountsInSilverBracketsAndHidesCompressedFigur
 
 TEST(CellStyles, SheetColumnsTakeTheirColoursAndAlignments)
 {
-    SheetFixture f;
+    SheetViewFixture f;
     f.doc.sheet.setCell(sheetcol::Remark, 12, u"撤去"_qs);
     f.doc.sheet.setCell(sheetcol::Unit, 12, u"台"_qs);
     struct Case {

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
 using namespace num;
 
 TEST(Numbers, ShortestForm)
@@ -98,4 +102,31 @@ TEST(Numbers, RoundToUnit)
     EXPECT_EQ(roundToUnit(150, unitFor(150, units::net, Reach::Above)), 150);
     EXPECT_EQ(roundToUnit(1234567, unitFor(1234567, units::net, Reach::Above)), 1230000);
     EXPECT_EQ(roundToUnit(31040, unitFor(31040, units::socialInsurance, Reach::Above)), 31000);
+}
+
+TEST(Numbers, FastPathsAgreeWithTheGeneralOnes)
+{
+    // shortestTo and the roundings take fast paths on the recalculation's hot loop; they must give
+    // exactly what the general forms give, halves and powers of ten included.
+    std::vector<Real> values = {0.5L, 2.5L, -2.5L, 3.5L, 1234.5L, -0.5L, 0.1L, 0.09999999999999999999L,
+                                99999.99999999999L, 1e-5L, 0.000123L, 1e14L + 0.5L, 4503599627370495.5L,
+                                9.2e18L, -9.2e18L, 1.0L / 3, 2.0L / 3, 67.5L, 62.5L, 0.125L};
+    std::uint64_t state = 12345;
+    auto next = [&state] { state = state * 6364136223846793005ULL + 1442695040888963407ULL; return state >> 11; };
+    for (int i = 0; i < 20000; ++i) {
+        const Real mantissa = Real(next() % 100000000) / 100; // cents, as prices and rates are written
+        const Real factor = Real(next() % 2000) / 1000;       // a labour factor or rate
+        values.push_back(mantissa * factor);
+        values.push_back(-mantissa / Real(1 + next() % 97));
+        values.push_back(mantissa * 1.1L * 20000);
+    }
+    for (const Real v : values) {
+        char16_t buffer[64];
+        const int n = shortestTo(v, buffer);
+        ASSERT_EQ(QString::fromUtf16(buffer, n), shortest(v)) << double(v);
+        ASSERT_EQ(roundEven(v), std::nearbyint(v)) << double(v);
+        ASSERT_EQ(truncate(v), std::trunc(v)) << double(v);
+        const Real away = v >= 0 ? std::trunc(v + 0.5L) : std::trunc(v - 0.5L);
+        ASSERT_EQ(roundHalfAway(v), away) << double(v);
+    }
 }

@@ -1,7 +1,7 @@
 #include "output/gridmouse.h"
 #include "output/sheetdoubleclick.h"
-#include "output/sheetrows.h"
-#include "sheetfixture.h"
+#include "output/sheetdelete.h"
+#include "sheetviewfixture.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ using gridmouse::Button;
 
 TEST(SheetMouse, PressOnAnyRowOfAnItemMakesThatItemCurrent)
 {
-    SheetFixture f;
+    SheetViewFixture f;
     gridmouse::sheetPressed(f.doc, 7, 14); // the accessories row carries the item name too
     EXPECT_EQ(f.doc.nx6, 7);
     EXPECT_EQ(f.doc.ny6, 14);
@@ -44,7 +44,7 @@ TEST(SheetMouse, ReleasesRecordTheCellsAndDecideTheMenuAndTheRangeEdit)
         {17, 12, 17, 0, Button::Right, false, false, false}, // title row: recorded, nothing else
     };
     for (const Case &c : cases) {
-        SheetFixture f;
+        SheetViewFixture f;
         gridmouse::sheetPressed(f.doc, c.pressColumn, c.pressRow);
         const gridmouse::SheetRelease r = gridmouse::sheetReleased(f.doc, c.column, c.row, c.button);
         SCOPED_TRACE(testing::Message() << c.pressColumn << "," << c.pressRow << " -> " << c.column << "," << c.row);
@@ -90,7 +90,7 @@ TEST(SheetDoubleClick, RequestsAndSettingsFieldsByCell)
         {7, 17, Kind::None, u"", 0},  // a row without name
     };
     for (const Case &c : cases) {
-        SheetFixture f;
+        SheetViewFixture f;
         f.doc.sx6 = c.column;
         f.doc.sy6 = c.row;
         const sheetclick::Request r = sheetclick::doubleClicked(f.doc, f.host);
@@ -119,7 +119,7 @@ TEST(SheetDoubleClick, RequestsAndSettingsFieldsByCell)
 
 TEST(SheetDoubleClick, SummaryRowChoosesTheItemAndScrollsToItsSectionFromTheNameColumn)
 {
-    SheetFixture f;
+    SheetViewFixture f;
     f.doc.sx6 = 7;
     f.doc.sy6 = 2;
     EXPECT_EQ(sheetclick::doubleClicked(f.doc, f.host).kind, Kind::None);
@@ -127,7 +127,7 @@ TEST(SheetDoubleClick, SummaryRowChoosesTheItemAndScrollsToItsSectionFromTheName
     EXPECT_EQ(f.doc.controls.sheetTopRow, 11);
 
     // Never further down than the rows that still fill the screen.
-    SheetFixture g;
+    SheetViewFixture g;
     g.doc.sheetVisibleRows = 20;
     g.doc.sx6 = 7;
     g.doc.sy6 = 2;
@@ -135,7 +135,7 @@ TEST(SheetDoubleClick, SummaryRowChoosesTheItemAndScrollsToItsSectionFromTheName
     EXPECT_EQ(g.doc.controls.sheetTopRow, 25 - 20 + 3);
 
     // Other columns choose the item without scrolling.
-    SheetFixture h;
+    SheetViewFixture h;
     h.doc.sx6 = 20;
     h.doc.sy6 = 2;
     sheetclick::doubleClicked(h.doc, h.host);
@@ -145,7 +145,7 @@ TEST(SheetDoubleClick, SummaryRowChoosesTheItemAndScrollsToItsSectionFromTheName
 
 TEST(SheetDoubleClick, MergedRowOpensTheItemViewAtItsFirstLine)
 {
-    SheetFixture f;
+    SheetViewFixture f;
     gridmouse::sheetPressed(f.doc, 7, 13);
     gridmouse::sheetReleased(f.doc, 7, 13, Button::Left);
     sheetclick::doubleClicked(f.doc, f.host);
@@ -157,7 +157,7 @@ TEST(SheetDoubleClick, MergedRowOpensTheItemViewAtItsFirstLine)
 
 TEST(SheetDoubleClick, DerivedRowsWithoutRatesRefuseWithAMessageAndTheOpenFlagSkipsOnce)
 {
-    SheetFixture f;
+    SheetViewFixture f;
     f.doc.sx6 = 17;
     f.doc.sy6 = 14;
     sheetclick::doubleClicked(f.doc, f.host);
@@ -177,43 +177,43 @@ TEST(SheetDoubleClick, DerivedRowsWithoutRatesRefuseWithAMessageAndTheOpenFlagSk
     EXPECT_EQ(sheetclick::doubleClicked(f.doc, f.host).kind, Kind::EditLine);
 }
 
-TEST(SheetRows, DeletingALineRowRemovesThatLineWhateverTheTableOrder)
+TEST(SheetDelete, DeletingALineRowRemovesThatLineWhateverTheTableOrder)
 {
-    SheetFixture f;
+    SheetViewFixture f;
     // The table is held in another order than the one the sheet was compiled in: the line shown
     // on row 12 (input number 1) is now the table's second line.
     f.doc.lines.swapRows(1, 2);
     f.doc.uy6 = 12;
-    ASSERT_TRUE(sheetrows::deleteSelectedRow(f.doc, f.host));
+    ASSERT_TRUE(sheetdelete::deleteSelectedRow(f.doc, f.host));
     EXPECT_EQ(f.doc.st1count, 1);
     EXPECT_EQ(f.lineColumn(linecol::Name), QStringList{u"照明器具B"_qs});
     EXPECT_EQ(f.lineColumn(linecol::InputNo), QStringList{u"1"_qs}); // renumbered in input order
     EXPECT_EQ(f.doc.kidou, 1);
 }
 
-TEST(SheetRows, DeletingADerivedRowClearsTheRateOfTheLinesThatFeedIt)
+TEST(SheetDelete, DeletingADerivedRowClearsTheRateOfTheLinesThatFeedIt)
 {
-    SheetFixture f;
+    SheetViewFixture f;
     // A line of another item with the same C code keeps its rates.
     f.addLine(1, u"分電盤"_qs);
     f.doc.lines.setCell(linecol::Accessory, 3, u"5"_qs);
     f.doc.lines.setCell(linecol::Painting, 3, u"50"_qs);
     f.doc.uy6 = 14;
-    ASSERT_TRUE(sheetrows::deleteSelectedRow(f.doc, f.host));
+    ASSERT_TRUE(sheetdelete::deleteSelectedRow(f.doc, f.host));
     EXPECT_EQ(f.lineColumn(linecol::Accessory), (QStringList{u"0"_qs, u"0"_qs, u"5"_qs}));
     EXPECT_EQ(f.doc.kidou, 1);
 
     f.doc.uy6 = 15; // painting: every line of the item numbered in column 1
-    ASSERT_TRUE(sheetrows::deleteSelectedRow(f.doc, f.host));
+    ASSERT_TRUE(sheetdelete::deleteSelectedRow(f.doc, f.host));
     EXPECT_EQ(f.lineColumn(linecol::Painting), (QStringList{u"0"_qs, u"0"_qs, u"50"_qs}));
 }
 
-TEST(SheetRows, SummaryBlockLabourRowsAndRowsWithoutNumberAreLeftAlone)
+TEST(SheetDelete, SummaryBlockLabourRowsAndRowsWithoutNumberAreLeftAlone)
 {
     for (int row : {2, 5, 11, 16, 18}) {
-        SheetFixture f;
+        SheetViewFixture f;
         f.doc.uy6 = row;
-        EXPECT_FALSE(sheetrows::deleteSelectedRow(f.doc, f.host)) << row;
+        EXPECT_FALSE(sheetdelete::deleteSelectedRow(f.doc, f.host)) << row;
         EXPECT_EQ(f.doc.st1count, 2);
         EXPECT_EQ(f.doc.kidou, 0);
         EXPECT_EQ(f.lineColumn(linecol::Accessory), (QStringList{u"5"_qs, u"5"_qs}));

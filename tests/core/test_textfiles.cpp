@@ -9,6 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <iconv.h>
+
+#include <cerrno>
+#include <optional>
+
 namespace {
 
 QByteArray readBytes(const QString &path)
@@ -162,4 +167,89 @@ TEST(Records, RoundTripAndGridRows)
     EXPECT_EQ(grid.row(2), (QStringList{u"a"_qs, QString(), QString(), QString()}));
     records::fillRow(grid, 2, u"");
     EXPECT_EQ(grid.row(2), (QStringList{QString(), QString(), QString(), QString()}));
+}
+
+namespace {
+
+// What iconv itself makes of the bytes, read as the program reads files: an invalid or cut-off
+// sequence gives U+FFFD and reading goes on with the next byte.
+QString iconvDecode(QByteArrayView bytes)
+{
+    iconv_t cd = iconv_open("UTF-16LE", "CP932");
+    QString text;
+    const char *in = bytes.data();
+    size_t left = size_t(bytes.size());
+    while (left > 0) {
+        char buffer[256];
+        char *out = buffer;
+        size_t outLeft = sizeof buffer;
+        char *inPtr = const_cast<char *>(in);
+        const size_t rc = iconv(cd, &inPtr, &left, &out, &outLeft);
+        const int err = errno;
+        text.append(QStringView(reinterpret_cast<const char16_t *>(buffer), (out - buffer) / 2));
+        in = inPtr;
+        if (rc == size_t(-1) && err != E2BIG) {
+            text.append(QChar(0xFFFD));
+            if (err == EINVAL)
+                break;
+            ++in;
+            --left;
+            iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        }
+    }
+    iconv_close(cd);
+    return text;
+}
+
+// iconv's bytes for one UTF-16 unit, or nullopt when it has none.
+std::optional<QByteArray> iconvEncode(char16_t unit)
+{
+    iconv_t cd = iconv_open("CP932", "UTF-16LE");
+    char buffer[8];
+    char *out = buffer;
+    size_t outLeft = sizeof buffer;
+    char *in = reinterpret_cast<char *>(&unit);
+    size_t left = 2;
+    const size_t rc = iconv(cd, &in, &left, &out, &outLeft);
+    iconv_close(cd);
+    if (rc == size_t(-1))
+        return std::nullopt;
+    return QByteArray(buffer, out - buffer);
+}
+
+} // namespace
+
+TEST(CodePage932, TablesAgreeWithIconvOnEveryByteAndCharacter)
+{
+    // The codec keeps iconv's answers in tables; every single byte, every pair after a byte of
+    // the upper half and every character of the basic plane must come out as iconv has it.
+    for (int b = 0; b < 256; ++b) {
+        const char byte = char(b);
+        ASSERT_EQ(cp932::decode(QByteArrayView(&byte, 1)), iconvDecode(QByteArrayView(&byte, 1))) << b;
+    }
+    for (int lead = 0x80; lead < 256; ++lead) {
+        for (int trail = 0; trail < 256; ++trail) {
+            const char bytes[3] = {char(lead), char(trail), 'z'};
+            ASSERT_EQ(cp932::decode(QByteArrayView(bytes, 3)), iconvDecode(QByteArrayView(bytes, 3)))
+                << lead << " " << trail;
+        }
+    }
+    for (int u = 0; u < 0x10000; ++u) {
+        if (QChar::isSurrogate(char16_t(u)))
+            continue;
+        const QString ch{QChar(char16_t(u))};
+        const cp932::Encoded e = cp932::encode(ch);
+        const std::optional<QByteArray> expected = iconvEncode(char16_t(u));
+        if (!expected) {
+            ASSERT_EQ(e.bytes, QByteArray("?")) << u;
+            ASSERT_EQ(e.substitutions.size(), 1) << u;
+            continue;
+        }
+        ASSERT_EQ(e.bytes, *expected) << u;
+        const QString back = iconvDecode(*expected);
+        ASSERT_EQ(e.substitutions.isEmpty(), back == ch) << u;
+        if (back != ch) {
+            ASSERT_EQ(e.substitutions[0].replacement, back) << u;
+        }
+    }
 }

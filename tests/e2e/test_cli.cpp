@@ -1,3 +1,4 @@
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -51,4 +52,102 @@ TEST(Cli, StateAfterStartUp)
     EXPECT_TRUE(lines.contains(u"RadioButton4\t0"_qs));
     EXPECT_TRUE(lines.contains(u"TForm6.ComboBox1\t800"_qs));
     EXPECT_TRUE(lines.contains(u"kidou\t0"_qs));
+}
+
+namespace {
+
+const QString sample = QStringLiteral(SOLVARA_PROGRAM_DATA "/sample.kas");
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+// The sheet's rows as lists of cells.
+QList<QStringList> sheetRows(const QString &text)
+{
+    QList<QStringList> rows;
+    for (const QString &line : text.split(u'\n', Qt::SkipEmptyParts))
+        rows.append(line.split(u'\t'));
+    return rows;
+}
+
+const QStringList *rowNamed(const QList<QStringList> &rows, const QString &name)
+{
+    for (const QStringList &row : rows)
+        if (row.value(7) == name)
+            return &row;
+    return nullptr;
+}
+
+} // namespace
+
+TEST(Cli, SampleEstimateReadsAndSavesAgainByteForByte)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(u"again.kas"_qs);
+    const CliRun r = cli({u"resave"_qs, sample, out});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(bytesOf(out), bytesOf(sample));
+}
+
+TEST(Cli, SampleEstimateCompilesIntoAQuotation)
+{
+    const CliRun r = cli({u"sheet"_qs, sample});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QList<QStringList> rows = sheetRows(r.out);
+    ASSERT_GT(rows.size(), 60);
+    EXPECT_EQ(rows[0].value(7), u"品  名"_qs);
+    EXPECT_EQ(rows[0].size(), 24);
+
+    // Summary block: the top-level item sums its sub-items; the direct cost sums the top level.
+    EXPECT_EQ(rows[1].value(7), u"1.電灯設備工事"_qs);
+    EXPECT_EQ(rows[2].value(7), u" 1-1.照明器具設置工事"_qs);
+    const qint64 lighting = rows[2].value(20).toLongLong();
+    const qint64 outlets = rows[3].value(20).toLongLong();
+    EXPECT_EQ(rows[1].value(20).toLongLong(), lighting + outlets);
+    const QStringList *direct = rowNamed(rows, u"直接工事費"_qs);
+    ASSERT_TRUE(direct);
+    EXPECT_EQ(direct->value(20).toLongLong(),
+              rows[1].value(20).toLongLong() + rows[4].value(20).toLongLong() + rows[5].value(20).toLongLong());
+
+    // The grand total: rounded to 10,000 yen, plus 10 % tax.
+    const QStringList *tax = rowNamed(rows, u"消費税"_qs);
+    const QStringList *total = rowNamed(rows, u"総　合　計"_qs);
+    ASSERT_TRUE(tax && total);
+    const qint64 taxAmount = tax->value(20).toLongLong();
+    const qint64 grand = total->value(20).toLongLong();
+    EXPECT_EQ((grand - taxAmount) % 10000, 0);
+    EXPECT_EQ(taxAmount, (grand - taxAmount) / 10);
+
+    // Detail block: derived rows and the removal line.
+    EXPECT_TRUE(rowNamed(rows, u"同上付属品"_qs));
+    EXPECT_TRUE(rowNamed(rows, u"盤取付材料"_qs));
+    EXPECT_TRUE(rowNamed(rows, u"雑材消耗品費"_qs));
+    const QStringList *removal = rowNamed(rows, u"既設蛍光灯器具"_qs);
+    ASSERT_TRUE(removal);
+    EXPECT_EQ(removal->value(21), u"撤去"_qs);
+    EXPECT_EQ(removal->value(20), u"0"_qs);
+
+    const CliRun totals = cli({u"totals"_qs, sample});
+    EXPECT_TRUE(totals.out.contains(u"sougoukei\t%1\n"_qs.arg(grand)));
+    EXPECT_TRUE(totals.out.contains(u"st1count\t32\n"_qs));
+}
+
+TEST(Cli, SetRecompilesAndAppliesTheSettings)
+{
+    const CliRun r = cli({u"totals"_qs, sample, u"--set"_qs, u"CheckBox14=0"_qs, u"--set=Edit21=30000"_qs});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const CliRun before = cli({u"totals"_qs, sample});
+    auto value = [](const QString &text, const QString &name) {
+        for (const QString &line : text.split(u'\n'))
+            if (line.startsWith(name + u'\t'))
+                return line.mid(name.size() + 1).toLongLong();
+        return -1LL;
+    };
+    // Without tax shown, and with a dearer labour price, the total grows by more than the tax.
+    EXPECT_GT(value(r.out, u"sougoukei"_qs), value(before.out, u"sougoukei"_qs) - value(before.out, u"syouhizeigaku"_qs));
+    EXPECT_EQ(value(r.out, u"kidou"_qs), 0);
 }

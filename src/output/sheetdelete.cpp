@@ -1,4 +1,4 @@
-#include "output/sheetrows.h"
+#include "output/sheetdelete.h"
 
 #include "base/numbers.h"
 #include "entry/linetable.h"
@@ -8,7 +8,7 @@
 #include "estimate/lineorders.h"
 #include "estimate/sheetcompiler.h"
 
-namespace sheetrows {
+namespace sheetdelete {
 
 namespace {
 
@@ -95,4 +95,4 @@ bool deleteSelectedRow(EstimateDocument &doc, Host &host)
     return deleteDerivedRow(doc, host, row);
 }
 
-} // namespace sheetrows
+} // namespace sheetdelete

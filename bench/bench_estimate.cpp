@@ -1,0 +1,93 @@
+#include "largeestimate.h"
+
+#include "storage/estimatefile.h"
+#include "storage/textfile.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+// Whole-table recalculation of every line, as after each registration (goal 5 ms).
+void RecalculateAll(benchmark::State &state)
+{
+    EstimateDocument doc;
+    buildLargeEstimate(doc);
+    ScriptedHost host;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(linecalc::recalculateAll(doc, host));
+}
+BENCHMARK(RecalculateAll)->Unit(benchmark::kMillisecond);
+
+// The same on the estimate as reading its file leaves it (equal cell texts shared).
+void RecalculateAllAfterRead(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"large.kas"_qs);
+    {
+        EstimateDocument built;
+        buildLargeEstimate(built);
+        if (!textfile::writeLines(path, estimatefile::records(built)).ok())
+            state.SkipWithError("cannot write the file");
+    }
+    EstimateDocument doc;
+    ScriptedHost host;
+    doc.Filename = path;
+    doc.buttonsw = 2;
+    if (!estimatefile::read(doc, host))
+        state.SkipWithError("read failed");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(linecalc::recalculateAll(doc, host));
+}
+BENCHMARK(RecalculateAllAfterRead)->Unit(benchmark::kMillisecond);
+
+// Save of the whole estimate to a file (goal 50 ms).
+void SaveEstimate(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    EstimateDocument doc;
+    buildLargeEstimate(doc);
+    ScriptedHost host;
+    const QString path = dir.filePath(u"large.kas"_qs);
+    for (auto _ : state) {
+        host.saveNames.push_back(path);
+        if (!estimatefile::save(doc, host))
+            state.SkipWithError("save failed");
+    }
+}
+BENCHMARK(SaveEstimate)->Unit(benchmark::kMillisecond);
+
+// Read of that file into a fresh document, entering the view `buttonsw` names (goal 50 ms).
+// state.range(0): -1 reads the file into the document only; 0, 1, 2 run the whole "読込" with
+// that view to return to (it ends by compiling the sheet).
+void ReadEstimate(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"large.kas"_qs);
+    {
+        EstimateDocument doc;
+        buildLargeEstimate(doc);
+        if (!textfile::writeLines(path, estimatefile::records(doc)).ok())
+            state.SkipWithError("cannot write the file");
+    }
+    ScriptedHost host;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto doc = std::make_unique<EstimateDocument>();
+        doc->Filename = path;
+        doc->buttonsw = int(state.range(0));
+        state.ResumeTiming();
+        const bool done = state.range(0) < 0 ? estimatefile::readFile(*doc, host) : estimatefile::read(*doc, host);
+        if (!done)
+            state.SkipWithError("read failed");
+        state.PauseTiming();
+        doc.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(ReadEstimate)->Arg(-1)->Arg(0)->Arg(1)->Arg(2)->ArgName("buttonsw")->Unit(benchmark::kMillisecond);
+
+} // namespace

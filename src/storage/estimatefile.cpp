@@ -1,0 +1,292 @@
+#include "storage/estimatefile.h"
+
+#include "base/conversionerror.h"
+#include "base/host.h"
+#include "base/numbers.h"
+#include "estimate/columns.h"
+#include "estimate/document.h"
+#include "estimate/settingsrules.h"
+#include "estimate/sheetcompiler.h"
+#include "estimate/titles.h"
+#include "estimate/views.h"
+#include "items/header.h"
+#include "items/itemtree.h"
+#include "items/outline.h"
+#include "storage/estimateheader.h"
+#include "storage/filenames.h"
+#include "storage/hostfiles.h"
+#include "storage/records.h"
+
+#include <deque>
+#include <vector>
+
+namespace estimatefile {
+
+namespace {
+
+constexpr int headerRecords = 6; // records 0 to 4 and the empty record 5
+constexpr int itemFields = 21;   // item-table columns stored in an item record
+const QString kNone = u"無し"_qs;
+
+QString itemRecord(const TextGrid &items, int row)
+{
+    QStringList f;
+    f.resize(fieldCount);
+    for (int c = 0; c < itemFields; ++c) {
+        const QString &cell = items.cell(c, row);
+        f[c] = num::isBlank(cell) ? kNone : cell;
+    }
+    return records::join(f);
+}
+
+// The item table gets n + 1 rows (at least the 30 it has at start-up) from the records
+// that follow the header.
+void readItems(EstimateDocument &doc, const QStringList &file, int n)
+{
+    TextGrid &items = doc.items;
+    items.setRowCount(1);
+    items.setRowCount(std::max(30, n + 1));
+    for (int r = 1; r <= n; ++r) {
+        const qsizetype index = headerRecords + r - 1;
+        QStringList f = records::toRow(index < file.size() ? QStringView(file[index]) : QStringView(), itemFields);
+        for (QString &cell : f)
+            if (cell == kNone)
+                cell.clear();
+        items.setRow(r, f);
+        items.setCell(itemcol::PreviousName, r, items.cell(itemcol::Name, r));
+    }
+}
+
+// Cell texts of the lines read from one file. Most cells repeat ("0", "100", kinds, units, item
+// names), so equal texts share one string instead of each taking an allocation of its own. An
+// open-addressing table over the distinct texts; it doubles when half full.
+class CellTexts
+{
+public:
+    CellTexts() : m_slots(1024, -1) {}
+
+    const QString &text(QStringView field)
+    {
+        size_t slot = hash(field) & (m_slots.size() - 1);
+        for (;; slot = (slot + 1) & (m_slots.size() - 1)) {
+            const int index = m_slots[slot];
+            if (index < 0)
+                break;
+            if (QStringView(m_texts[size_t(index)]) == field)
+                return m_texts[size_t(index)];
+        }
+        m_slots[slot] = int(m_texts.size());
+        m_texts.push_back(field.toString());
+        const QString &added = m_texts.back();
+        if (m_texts.size() * 2 > m_slots.size())
+            grow();
+        return added;
+    }
+
+private:
+    static size_t hash(QStringView text)
+    {
+        size_t h = 14695981039346656037ull; // FNV-1a
+        for (QChar c : text)
+            h = (h ^ c.unicode()) * 1099511628211ull;
+        return h;
+    }
+
+    void grow()
+    {
+        std::vector<int> table(m_slots.size() * 2, -1);
+        for (size_t i = 0; i < m_texts.size(); ++i) {
+            size_t slot = hash(m_texts[i]) & (table.size() - 1);
+            while (table[slot] >= 0)
+                slot = (slot + 1) & (table.size() - 1);
+            table[slot] = int(i);
+        }
+        m_slots = std::move(table);
+    }
+
+    std::vector<int> m_slots;    // index into m_texts, -1 when free
+    std::deque<QString> m_texts; // a deque: references to its strings stay valid as it grows
+};
+
+// Every record after the items whose first field holds anything becomes the next line;
+// its single-space fields become empty.
+void readLines(EstimateDocument &doc, const QStringList &file, qsizetype first)
+{
+    TextGrid &lines = doc.lines;
+    lines.setRowCount(std::max<qsizetype>(file.size() - first, 0) + 2);
+    CellTexts texts;
+    int count = 0;
+    for (qsizetype i = first; i < file.size(); ++i) {
+        records::FieldReader reader(file[i]);
+        QStringView field;
+        if (!reader.next(field))
+            continue; // a blank line
+        ++count;
+        for (int c = 0; c < fieldCount; ++c) {
+            if (field != u" ")
+                lines.setCell(c, count, texts.text(field));
+            if (!reader.next(field))
+                break;
+        }
+    }
+    doc.st1count = count;
+    lines.setRowCount(count + 2);
+}
+
+// The level in column 0 of an item row, or nullopt when blank. Throws when not a whole number.
+std::optional<qint64> itemLevel(const TextGrid &items, int row)
+{
+    const QString &cell = items.cell(itemcol::Level, row);
+    if (num::isBlank(cell))
+        return std::nullopt;
+    return num::toInteger(cell);
+}
+
+// The current item: row 1 when the first item has no sub-items, else the first row from row 2 on that holds
+// lines; row 0 (the title row) when none does.
+int currentItemRow(const TextGrid &items)
+{
+    const std::optional<qint64> first = itemLevel(items, 1);
+    if (first && *first == 1) {
+        const std::optional<qint64> second = itemLevel(items, 2);
+        if (!second || *second == 0 || *second == 1)
+            return 1;
+    }
+    for (int r = 2; r < items.rowCount(); ++r) {
+        const QString &count = items.cell(itemcol::Lines, r);
+        if (!num::isBlank(count) && num::toInteger(count) != 0)
+            return r;
+    }
+    return 0;
+}
+
+void chooseCurrentItem(EstimateDocument &doc)
+{
+    const int row = currentItemRow(doc.items);
+    doc.koumokumei = doc.items.cell(itemcol::Name, row);
+    doc.controls.Label18.text = doc.koumokumei;
+    // The current row follows the current item, so new lines take that item's rates.
+    doc.nodrow = row > 0 ? row : 1;
+    doc.controls.Label18.tag = doc.nodrow;
+}
+
+// Everything of a read that can stop on a field that is not a number: the lines emptied, the
+// header records, the items, the lines and the current item.
+void distribute(EstimateDocument &doc, const QStringList &file)
+{
+    const QStringList titleRow = doc.lines.row(0);
+    doc.lines.clear();
+    doc.lines.setRow(0, titleRow);
+    doc.memoFileName = doc.Filename;
+
+    auto record = [&file](int i) {
+        return records::toRow(i < file.size() ? QStringView(file[i]) : QStringView(), fieldCount);
+    };
+    estimateheader::applyRecord0(doc, record(0));
+    estimateheader::applyRecord1(doc, record(1));
+    estimateheader::applyConditions(doc, record(2), record(3));
+    const int n = estimateheader::applyRecord4(doc, record(4), int(file.size()) - headerRecords);
+    readItems(doc, file, n);
+    readLines(doc, file, headerRecords + n);
+    chooseCurrentItem(doc);
+}
+
+} // namespace
+
+QStringList records(const EstimateDocument &doc)
+{
+    const int n = doc.items.rowCount() - 1;
+    QStringList out;
+    out.reserve(headerRecords + n + doc.st1count);
+    out.append(records::join(estimateheader::record0(doc)));
+    out.append(records::join(estimateheader::record1(doc)));
+    out.append(records::join(estimateheader::record2(doc)));
+    out.append(records::join(estimateheader::record3(doc)));
+    out.append(records::join(estimateheader::record4(doc, n)));
+    out.append(QString(fieldCount - 1, u','));
+    for (int r = 1; r <= n; ++r)
+        out.append(itemRecord(doc.items, r));
+    for (int r = 1; r <= doc.st1count; ++r)
+        out.append(records::joinRow(doc.lines, r));
+    return out;
+}
+
+bool save(EstimateDocument &doc, Host &host)
+{
+    if (doc.st1count == 0) {
+        host.beep();
+        return false;
+    }
+    Settings &s = doc.settings;
+    const std::optional<QString> chosen = host.saveFileName(u"kas|*.kas"_qs, s.Edit22 + s.Edit60);
+    if (!chosen)
+        return false;
+    if (num::isBlank(s.Edit56))
+        s.Edit56 = u"100"_qs;
+    if (!hostfiles::writeLines(host, filenames::withExtension(*chosen, u"kas"), records(doc)))
+        return false;
+    host.playSound(filenames::completionSound(doc.strFilePath));
+    doc.kidou = 0;
+    return true;
+}
+
+bool readFile(EstimateDocument &doc, Host &host)
+{
+    // The file is read before anything is emptied, so an unreadable file costs nothing.
+    const std::optional<QStringList> file = hostfiles::readLines(host, doc.Filename);
+    if (!file)
+        return false;
+    try {
+        distribute(doc, *file);
+    } catch (const ConversionError &e) {
+        host.error(e.message());
+        return false;
+    }
+    doc.kidou = 0;
+    doc.lines.setRow(0, titles::lineTableAfterRead());
+    return true;
+}
+
+bool read(EstimateDocument &doc, Host &host)
+{
+    if (!readFile(doc, host))
+        return false;
+    views::enterCurrentView(doc, host);
+    doc.kidou = 0;
+    header::refreshDateLabel(doc);
+    settingsrules::refreshLabourCaption(doc);
+    settingsrules::syncDependentControls(doc);
+    doc.lines.setRowCount(doc.st1count + 2);
+
+    // The item links: item numbers of the lines, the tree with its captions, the item codes.
+    outline::refreshLineItemNumbers(doc);
+    itemtree::build(doc);
+    itemtree::refreshCaptions(doc);
+    outline::writeItemCodes(doc);
+    sheet::compile(doc, host);
+    return true;
+}
+
+bool open(EstimateDocument &doc, Host &host)
+{
+    if (doc.kidou == 1
+        && !host.askYesNo(Host::MessageKind::Warning, u"作業中のデーターが消失します。開いてよろしいですか？"_qs))
+        return false;
+    const std::optional<QString> chosen = host.openFileName(u"kas|*.kas"_qs);
+    if (!chosen)
+        return false;
+    views::wholeView(doc, host);
+    doc.openFlag = 1;
+    doc.Filename = *chosen;
+    doc.settings.CheckBox17 = false;
+    const bool done = read(doc, host);
+    if (done) {
+        sheet::compile(doc, host);
+        doc.ux6 = 1;
+        doc.uy6 = 1;
+    }
+    doc.openFlag = 0;
+    return done;
+}
+
+} // namespace estimatefile

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "base/scriptedhost.h"
+#include "estimate/document.h"
+#include "storage/textfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+// A document whose program folder is a fresh temporary folder, and a scripted host.
+struct StorageFixture {
+    QTemporaryDir dir;
+    EstimateDocument doc;
+    ScriptedHost host;
+
+    StorageFixture() { doc.strFilePath = folder(); }
+    QString folder() const { return dir.path() + u'/'; }
+    QString path(const QString &name) const { return folder() + name; }
+};
+
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+inline QStringList fileLines(const QString &path)
+{
+    return textfile::splitLines(textfile::decode(fileBytes(path)));
+}
+
+inline void writeFileLines(const QString &path, const QStringList &lines)
+{
+    ASSERT_TRUE(textfile::writeLines(path, lines).ok()) << path.toStdString();
+}
+
+inline bool anyMessageContains(const ScriptedHost &host, const QString &text)
+{
+    for (const QString &m : host.messageTexts())
+        if (m.contains(text))
+            return true;
+    return false;
+}
