@@ -67,8 +67,16 @@ void TForm1::FormCreate(const QString &programFolder, const QString &estimateFil
 void TForm1::FormActivate()
 {
     const bool shown = m_doc.settings.CheckBox25;
+    m_doc.controls.RadioButton5 = shown;
     m_compressedShown->setChecked(shown);
     m_compressedHidden->setChecked(!shown);
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_itemLabel && event->type() == QEvent::MouseButtonRelease)
+        Label18Click();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::changeEvent(QEvent *event)
@@ -119,7 +127,8 @@ void TForm1::refresh()
     setBackground(m_indicator, c.viewIndicatorColor);
     setBackground(m_itemPanel, c.itemPanelColor);
     m_rounding->setCurrentText(m_doc.settings.ComboBox35);
-    FormActivate();
+    m_compressedShown->setChecked(c.RadioButton5);
+    m_compressedHidden->setChecked(!c.RadioButton5);
     applyRowHeights();
     applyScrollRequests();
     applyFocusRequest();
@@ -158,8 +167,6 @@ void TForm1::applyControls()
             action->setVisible(state.visible);
         } else if (auto *widget = qobject_cast<QWidget *>(object)) {
             widget->setVisible(state.visible);
-            if (state.visible)
-                widget->raise();
         }
     }
 }

@@ -18,6 +18,9 @@ class QRadioButton;
 class QtHost;
 class SheetGrid;
 class GridView;
+class ConditionScreen;
+class ItemSetupScreen;
+class SettingsScreen;
 
 // The main window "SOL-VARAの箱": owns the running estimate and shows it. Handlers read what the
 // user did, call the core and refresh the widgets from the document; the layout follows the
@@ -52,6 +55,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Construction of the controls (tform1layout.cpp).
@@ -62,6 +66,7 @@ private:
     QWidget *createBottomBar(QWidget *client);
     QWidget *createNoticePanel(QWidget *client);
     void createGrids(QWidget *client);
+    void createScreens(QWidget *client);
     template<typename W>
     W *make(QWidget *parent, const QString &name);
 
@@ -82,6 +87,11 @@ private:
     void Button2Click();
     void Button79Click();
     void ComboBox35Change(const QString &text);
+    void Button14Click();
+    void Label18Click();
+    void Button46Click();
+    void Button82Click();
+    void openSettingsAt(const QString &field);
 
     // Toolbar.
     void Button54Click();
@@ -99,6 +109,13 @@ private:
     void Button113Click();
     void Button114Click();
     void Button129Click();
+
+    // Sheet pop-up entries whose figures the core computes.
+    void N41Click();
+    void NET1Click();
+    void N35Click();
+    void N43Click();
+    void N45Click();
 
     // Refresh helpers.
     void applyControls();
@@ -133,4 +150,7 @@ private:
     LineGrid *m_lines = nullptr;
     ItemViewGrid *m_itemView = nullptr;
     SheetGrid *m_sheet = nullptr;
+    SettingsScreen *m_settingsScreen = nullptr;  // Panel23
+    ConditionScreen *m_conditionScreen = nullptr; // Panel67
+    ItemSetupScreen *m_itemScreen = nullptr;      // GroupBox1
 };

@@ -5,7 +5,12 @@
 #include "base/host.h"
 #include "catalog/scrollstrips.h"
 #include "entry/linegrid.h"
-#include "estimate/settingscontrols.h"
+#include "estimate/figures.h"
+#include "estimate/settingsrules.h"
+#include "estimate/settingsscreen.h"
+#include "items/itemsetupscreen.h"
+#include "storage/conditionscreen.h"
+#include "storage/estimatefile.h"
 #include "estimate/sheetcompiler.h"
 #include "estimate/views.h"
 #include "output/itemviewgrid.h"
@@ -13,6 +18,7 @@
 
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 
 namespace {
 
@@ -45,11 +51,13 @@ void TForm1::Button16Click()
 
 void TForm1::Button1Click()
 {
+    estimatefile::open(m_doc, *m_host);
     refresh();
 }
 
 void TForm1::Button2Click()
 {
+    estimatefile::save(m_doc, *m_host);
     refresh();
 }
 
@@ -61,9 +69,42 @@ void TForm1::Button79Click()
 
 void TForm1::ComboBox35Change(const QString &text)
 {
-    if (const SettingsControl *control = findSettingsControl(u"ComboBox35"))
-        control->setValue(m_doc.settings, text);
+    settingsrules::applySettingsControl(m_doc, *m_host, u"ComboBox35", text);
     refresh();
+}
+
+// --- Overlay screens ---------------------------------------------------------------------------
+
+void TForm1::Button14Click()
+{
+    m_itemScreen->open();
+    refresh();
+}
+
+void TForm1::Label18Click()
+{
+    Button14Click();
+}
+
+void TForm1::Button46Click()
+{
+    m_settingsScreen->open();
+}
+
+void TForm1::Button82Click()
+{
+    m_conditionScreen->open();
+}
+
+// The settings screen opened from the estimate sheet, with the cursor in the field of the rate
+// that was double-clicked (all of them are on the basic tab).
+void TForm1::openSettingsAt(const QString &field)
+{
+    Button46Click();
+    if (auto *tabs = m_settingsScreen->findChild<QTabBar *>(u"TabControl1"_qs))
+        tabs->setCurrentIndex(0);
+    if (auto *edit = m_settingsScreen->findChild<QWidget *>(field))
+        edit->setFocus();
 }
 
 // --- Toolbar -----------------------------------------------------------------------------------
@@ -91,16 +132,14 @@ void TForm1::Button154Click()
 
 void TForm1::RadioButton5Click()
 {
-    if (const SettingsControl *control = findSettingsControl(u"CheckBox25"))
-        control->setFlag(m_doc.settings, true);
-    m_sheet->viewport()->update();
+    settingsrules::applySettingsControl(m_doc, *m_host, u"CheckBox25", u"1"_qs);
+    refresh();
 }
 
 void TForm1::RadioButton6Click()
 {
-    if (const SettingsControl *control = findSettingsControl(u"CheckBox25"))
-        control->setFlag(m_doc.settings, false);
-    m_sheet->viewport()->update();
+    settingsrules::applySettingsControl(m_doc, *m_host, u"CheckBox25", u"0"_qs);
+    refresh();
 }
 
 void TForm1::DentakuClick()
@@ -158,6 +197,35 @@ void TForm1::Button114Click()
 
 void TForm1::Button129Click()
 {
-    m_doc.controls.Panel94.visible = false;
+    figures::closeNotice(m_doc);
     refresh();
+}
+
+// --- Sheet pop-up entries ----------------------------------------------------------------------
+
+void TForm1::N41Click()
+{
+    figures::rangeSum(m_doc, *m_host);
+}
+
+void TForm1::NET1Click()
+{
+    figures::copyNet(m_doc, *m_host);
+}
+
+void TForm1::N35Click()
+{
+    figures::toggleSuppliedGoods(m_doc, *m_host);
+    refresh();
+}
+
+void TForm1::N43Click()
+{
+    figures::toggleSocialInsurance(m_doc, *m_host);
+    refresh();
+}
+
+void TForm1::N45Click()
+{
+    figures::labourTotals(m_doc, *m_host);
 }

@@ -4,8 +4,11 @@
 #include "app/tform1.h"
 
 #include "entry/linegrid.h"
+#include "estimate/settingsscreen.h"
+#include "items/itemsetupscreen.h"
 #include "output/itemviewgrid.h"
 #include "output/sheetgrid.h"
+#include "storage/conditionscreen.h"
 
 #include <QComboBox>
 #include <QMenu>
@@ -78,6 +81,28 @@ void TForm1::createWidgets()
     // The copy buffer of the clipboard texts is never shown.
     auto *memo = make<QPlainTextEdit>(client, u"Memo3"_qs);
     memo->hide();
+    createScreens(client);
+}
+
+// The overlay screens lie over the whole window, hidden until their buttons open them.
+void TForm1::createScreens(QWidget *client)
+{
+    m_settingsScreen = new SettingsScreen(m_doc, *m_host, client);
+    m_conditionScreen = new ConditionScreen(m_doc, *m_host, client);
+    m_itemScreen = new ItemSetupScreen(m_doc, *m_host, client);
+    m_settingsScreen->hide();
+    m_conditionScreen->hide();
+    connect(m_settingsScreen, &SettingsScreen::closed, this, &TForm1::refresh);
+    connect(m_conditionScreen, &ConditionScreen::closed, this, &TForm1::refresh);
+    connect(m_itemScreen, &ItemSetupScreen::closed, this, &TForm1::refresh);
+    auto press = [this](const char16_t *name, void (TForm1::*handler)()) {
+        connect(qobject_cast<QPushButton *>(m_named.value(QString::fromUtf16(name))), &QPushButton::clicked,
+                this, handler);
+    };
+    press(u"Button14", &TForm1::Button14Click);
+    press(u"Button46", &TForm1::Button46Click);
+    press(u"Button82", &TForm1::Button82Click);
+    m_itemLabel->installEventFilter(this);
 }
 
 QWidget *TForm1::createTopBar(QWidget *client)
@@ -260,6 +285,12 @@ void TForm1::createGrids(QWidget *client)
             Button54Click();
     });
     connect(m_sheet, &SheetGrid::pointerReleased, this, &TForm1::moveCompanions);
+    connect(m_sheet, &SheetGrid::settingsRequested, this, &TForm1::openSettingsAt);
+    const std::pair<const char16_t *, void (TForm1::*)()> entries[] = {
+        {u"N41", &TForm1::N41Click}, {u"NET1", &TForm1::NET1Click}, {u"N35", &TForm1::N35Click},
+        {u"N43", &TForm1::N43Click}, {u"N45", &TForm1::N45Click}};
+    for (const auto &[name, handler] : entries)
+        connect(qobject_cast<QAction *>(m_named.value(QString::fromUtf16(name))), &QAction::triggered, this, handler);
     connect(m_itemView, &ItemViewGrid::documentChanged, this, &TForm1::refresh);
     connect(m_itemView, &ItemViewGrid::pointerReleased, this, &TForm1::moveCompanions);
     connect(m_lines, &LineGrid::pointerReleased, this, &TForm1::moveCompanions);
@@ -304,6 +335,9 @@ void TForm1::FormResize()
                           static_cast<QWidget *>(m_sheet)})
         grid->setGeometry(gridLeft, gridTop, gridWidth, gridHeight);
     m_bottomBar->setGeometry(gridLeft, h - 2 - bottomBarHeight, gridWidth, bottomBarHeight);
+    for (QWidget *screen : {static_cast<QWidget *>(m_settingsScreen), static_cast<QWidget *>(m_conditionScreen),
+                            static_cast<QWidget *>(m_itemScreen)})
+        screen->setGeometry(0, 0, w, h);
     m_notice->move(gridLeft + std::max(0, (gridWidth - m_notice->width()) / 2), gridTop + 60);
     layoutButtonColumn();
     applyRowHeights();
