@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
@@ -12,6 +13,7 @@
 #include <QScreen>
 #include <QPushButton>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -51,6 +53,14 @@ struct Window {
         f.addLine(2, u"ケーブル"_qs);
         f.addLine(2, u"ボックス"_qs);
         f.addLine(2, u"分電盤"_qs);
+        for (int r = 1; r <= 3; ++r) {
+            f.doc.lines.setCell(linecol::Quantity, r, QString::number(r * 10));
+            f.doc.lines.setCell(linecol::Price, r, u"1000"_qs);
+            f.doc.lines.setCell(linecol::Unit, r, u"個"_qs);
+        }
+        for (int item = 1; item <= 2; ++item)
+            for (int c = itemcol::PaintingCompression; c <= itemcol::ConsumablesSubmission; ++c)
+                f.doc.items.setCell(c, item, u"100"_qs);
         EstimateDocument &doc = form.document();
         doc.items = f.doc.items;
         doc.lines = f.doc.lines;
@@ -137,6 +147,20 @@ TEST(MainWindow, ViewButtonsCycleTheCaptionsLabelAndColours)
     EXPECT_EQ(w.colour(u"viewIndicator"), QColor(255, 0, 0));
     const QAbstractItemModel *view = w.child<QTableView>(u"StringGrid5")->model();
     EXPECT_EQ(view->data(view->index(2, 7)).toString(), u"分電盤"_qs);
+
+    // "見積書表示" compiles the sheet and shows it; the whole view starts its cycle again.
+    w.click(u"Button16");
+    EXPECT_EQ(w.host.silentStops, QStringList());
+    EXPECT_EQ(w.host.messageTexts(), QStringList());
+    EXPECT_TRUE(w.shown(u"StringGrid6"));
+    EXPECT_FALSE(w.shown(u"StringGrid5"));
+    EXPECT_FALSE(w.child<QPushButton>(u"Button16")->isEnabled());
+    EXPECT_TRUE(w.child<QPushButton>(u"Button11")->isEnabled());
+    EXPECT_EQ(w.text(u"Button12"), u"全体表示"_qs);
+    EXPECT_EQ(w.colour(u"viewIndicator"), QColor(128, 0, 0));
+    w.click(u"Button12");
+    EXPECT_EQ(w.text(u"Button12"), u"入力順"_qs);
+    EXPECT_FALSE(w.shown(u"StringGrid6"));
 }
 
 TEST(MainWindow, CodeColumnsOpenAndCloseOnEveryGrid)
@@ -295,4 +319,79 @@ TEST(MainWindow, SizeFollowsTheScreenAndTheSheetPriceColumnsGrowWithTheWindow)
     const int e = (sheet->width() - 1241) / 6;
     EXPECT_EQ(widths(sheet, 14, 21), (std::vector<int>{70 + e, 46, 70 + e, 85 + e, 46, 70 + e, 85 + e, 74 + e}));
     EXPECT_EQ(sheet->height(), w.form.centralWidget()->height() - sheet->y() - 23);
+}
+
+TEST(MainWindow, SampleEstimateGivenOnTheCommandLineOpensOnTheSheet)
+{
+    ScriptedHost host;
+    TForm1 form(programData(), programData() + u"/sample.kas"_qs, &host);
+    form.show();
+    const EstimateDocument &doc = form.document();
+    EXPECT_TRUE(host.messages.isEmpty());
+    EXPECT_EQ(doc.buttonsw, 2);
+    EXPECT_GT(doc.st1count, 0);
+    EXPECT_EQ(doc.kidou, 0);
+    EXPECT_EQ(form.windowTitle(), doc.settings.Edit22 + doc.settings.Edit60 + u" / SOL-VARAの箱"_qs);
+    EXPECT_TRUE(form.windowTitle().startsWith(u"港北第二ビル電気設備改修工事"_qs));
+
+    auto *sheet = form.findChild<QTableView *>(u"StringGrid6"_qs);
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_FALSE(form.findChild<QTableView *>(u"StringGrid1"_qs)->isVisible());
+    EXPECT_FALSE(form.findChild<QTableView *>(u"StringGrid5"_qs)->isVisible());
+    EXPECT_FALSE(form.findChild<QPushButton *>(u"Button16"_qs)->isEnabled());
+    EXPECT_EQ(form.findChild<QWidget *>(u"viewIndicator"_qs)->palette().color(QPalette::Window), QColor(128, 0, 0));
+    // The sheet shows what compilation wrote, the grand total among it.
+    bool total = false;
+    for (int r = 0; r < sheet->model()->rowCount(); ++r)
+        total = total || sheet->model()->index(r, 7).data().toString() == u"総　合　計"_qs;
+    EXPECT_TRUE(total);
+}
+
+TEST(MainWindow, CloseWithYesSavesFirstAndStaysOpenWhenTheSaveIsCancelled)
+{
+    ScriptedHost host;
+    TForm1 form(programData(), programData() + u"/sample.kas"_qs, &host);
+    form.show();
+    form.document().kidou = 1;
+
+    host.answers = {Host::Yes};
+    host.saveNames = {std::nullopt}; // the save dialog cancelled: nothing saved, nothing lost
+    EXPECT_FALSE(form.close());
+    EXPECT_TRUE(form.isVisible());
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"estimate"_qs);
+    host.answers = {Host::Yes};
+    host.saveNames = {path};
+    EXPECT_TRUE(form.close());
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(QFileInfo::exists(path + u".kas"_qs));
+    EXPECT_EQ(form.document().kidou, 0);
+    EXPECT_EQ(host.savePresets.last(), u"港北第二ビル電気設備改修工事"_qs);
+    EXPECT_EQ(host.dialogFilters.last(), u"kas|*.kas"_qs);
+    EXPECT_TRUE(host.sounds.last().endsWith(u"SW06.wav"_qs));
+}
+
+TEST(MainWindow, ScreenButtonsOpenTheirScreensOverTheWholeWindow)
+{
+    Window w;
+    w.fill();
+    const struct {
+        const char16_t *button;
+        const char16_t *screen;
+    } cases[] = {{u"Button46", u"Panel23"}, {u"Button82", u"Panel67"}, {u"Button14", u"GroupBox1"}};
+    for (const auto &c : cases) {
+        QWidget *screen = w.child(c.screen);
+        EXPECT_FALSE(screen->isVisible());
+        w.click(c.button);
+        EXPECT_TRUE(screen->isVisible()) << QString::fromUtf16(c.screen).toStdString();
+        EXPECT_EQ(screen->geometry(), w.form.centralWidget()->rect());
+        screen->hide();
+    }
+    // The item label acts as "項目設定": it opens the setup screen and, pressed again, closes it.
+    w.click(u"Button14");
+    EXPECT_FALSE(w.shown(u"GroupBox1"));
+    QTest::mouseClick(w.child<QLabel>(u"Label18"), Qt::LeftButton);
+    EXPECT_TRUE(w.shown(u"GroupBox1"));
+    EXPECT_EQ(w.text(u"Button14"), u"閉じる"_qs);
 }
