@@ -1,9 +1,11 @@
 #include "../core/itemfixture.h"
 #include "app/tform1.h"
 #include "base/scriptedhost.h"
+#include "uitesting.h"
 #include "estimate/columns.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QFrame>
@@ -394,4 +396,24 @@ TEST(MainWindow, ScreenButtonsOpenTheirScreensOverTheWholeWindow)
     QTest::mouseClick(w.child<QLabel>(u"Label18"), Qt::LeftButton);
     EXPECT_TRUE(w.shown(u"GroupBox1"));
     EXPECT_EQ(w.text(u"Button14"), u"閉じる"_qs);
+}
+
+TEST(MainWindow, DoubleClickOnASummaryRateOpensTheSettingsAtItsField)
+{
+    ScriptedHost host;
+    TForm1 form(programData(), programData() + u"/sample.kas"_qs, &host);
+    form.show();
+    QApplication::setActiveWindow(&form);
+    auto *sheet = form.findChild<QTableView *>(u"StringGrid6"_qs);
+    int row = -1;
+    for (int r = 0; r < sheet->model()->rowCount() && row < 0; ++r)
+        if (sheet->model()->index(r, 7).data().toString() == u"現場雑費"_qs)
+            row = r;
+    ASSERT_GE(row, 0);
+    uitesting::doubleClick(sheet->viewport(), sheet->visualRect(sheet->model()->index(row, 18)).center());
+    auto *settings = form.findChild<QWidget *>(u"Panel23"_qs);
+    EXPECT_TRUE(settings->isVisible());
+    QWidget *rate = settings->findChild<QWidget *>(u"Edit19"_qs);
+    ASSERT_NE(rate, nullptr);
+    EXPECT_EQ(form.focusWidget(), rate);
 }
