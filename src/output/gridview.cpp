@@ -3,6 +3,7 @@
 #include "base/textgrid.h"
 #include "base/textgridmodel.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QPainter>
@@ -42,11 +43,19 @@ void GridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, 
     painter->save();
     painter->fillRect(option.rect, rgb(s.background));
     if (!s.text.isEmpty()) {
-        painter->setFont(option.font);
+        const QRect textRect = option.rect.adjusted(3, 0, -3, 0);
+        QFont font = option.font;
+        // A figure that is wider than its column is drawn smaller rather than cut off, so that no
+        // digit of an amount is hidden.
+        if (s.align == CellStyle::Align::Right && font.pixelSize() > 0) {
+            const int width = QFontMetrics(font).horizontalAdvance(s.text);
+            if (width > textRect.width() && width > 0)
+                font.setPixelSize(std::max(8, font.pixelSize() * textRect.width() / width));
+        }
+        painter->setFont(font);
         painter->setPen(rgb(s.colour));
         painter->setClipRect(option.rect);
-        painter->drawText(option.rect.adjusted(3, 0, -3, 0), int(alignment(s.align) | Qt::AlignVCenter),
-                          s.text);
+        painter->drawText(textRect, int(alignment(s.align) | Qt::AlignVCenter), s.text);
     }
     if (option.state & QStyle::State_HasFocus) {
         QPen pen(QColor(0, 0, 0));
