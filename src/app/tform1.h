@@ -70,6 +70,16 @@ private:
     template<typename W>
     W *make(QWidget *parent, const QString &name);
 
+    // Lays controls out left to right along a bar of the window.
+    struct BarRow {
+        QWidget *bar;
+        int y;
+        int height;
+        int x = 4;
+        void place(QWidget *w, int width, int gap = 4);
+    };
+    QPushButton *barButton(BarRow &row, const char16_t *name, const QString &text, int width, int gap = 4);
+
     // Start-up, activation, layout and closing.
     void FormCreate(const QString &programFolder, const QString &estimateFile);
     void setStartSize();

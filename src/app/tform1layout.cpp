@@ -66,6 +66,20 @@ W *TForm1::make(QWidget *parent, const QString &name)
     return w;
 }
 
+void TForm1::BarRow::place(QWidget *w, int width, int gap)
+{
+    w->setGeometry(x, y, width, height);
+    x += width + gap;
+}
+
+QPushButton *TForm1::barButton(BarRow &row, const char16_t *name, const QString &text, int width, int gap)
+{
+    auto *b = make<QPushButton>(row.bar, QString::fromUtf16(name));
+    b->setText(text);
+    row.place(b, width, gap);
+    return b;
+}
+
 void TForm1::createWidgets()
 {
     auto *client = new QWidget(this);
@@ -109,16 +123,10 @@ QWidget *TForm1::createTopBar(QWidget *client)
 {
     QFrame *bar = panel(client, u"Panel1"_qs);
     m_named.insert(bar->objectName(), bar);
-    int x = 4;
-    auto place = [&](QWidget *w, int width, int gap = 4) {
-        w->setGeometry(x, 4, width, topBarHeight - 8);
-        x += width + gap;
-    };
+    BarRow row{bar, 4, topBarHeight - 8};
+    auto place = [&](QWidget *w, int width, int gap = 4) { row.place(w, width, gap); };
     auto button = [&](const char16_t *name, const QString &text, int width, int gap = 4) {
-        auto *b = make<QPushButton>(bar, QString::fromUtf16(name));
-        b->setText(text);
-        place(b, width, gap);
-        return b;
+        return barButton(row, name, text, width, gap);
     };
 
     button(u"Button14", u"項目設定"_qs, 84);
@@ -157,16 +165,10 @@ QWidget *TForm1::createToolbar(QWidget *client)
 {
     QFrame *bar = panel(client, u"Panel34"_qs);
     m_named.insert(bar->objectName(), bar);
-    int x = 4;
-    auto place = [&](QWidget *w, int width, int gap = 4) {
-        w->setGeometry(x, 3, width, toolbarHeight - 6);
-        x += width + gap;
-    };
+    BarRow row{bar, 3, toolbarHeight - 6};
+    auto place = [&](QWidget *w, int width, int gap = 4) { row.place(w, width, gap); };
     auto button = [&](const char16_t *name, const QString &text, int width, int gap = 4) {
-        auto *b = make<QPushButton>(bar, QString::fromUtf16(name));
-        b->setText(text);
-        place(b, width, gap);
-        return b;
+        return barButton(row, name, text, width, gap);
     };
     auto label = [&](const QString &text, int width, int gap = 2) {
         auto *l = new QLabel(text, bar);
