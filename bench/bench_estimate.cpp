@@ -11,6 +11,17 @@
 
 namespace {
 
+// The large estimate written as an estimate file in `dir`; returns its path.
+QString writeLargeEstimate(const QTemporaryDir &dir, benchmark::State &state)
+{
+    const QString path = dir.filePath(u"large.kas"_qs);
+    EstimateDocument doc;
+    buildLargeEstimate(doc);
+    if (!textfile::writeLines(path, estimatefile::records(doc)).ok())
+        state.SkipWithError("cannot write the file");
+    return path;
+}
+
 // Whole-table recalculation of every line, as after each registration (goal 5 ms).
 void RecalculateAll(benchmark::State &state)
 {
@@ -26,13 +37,7 @@ BENCHMARK(RecalculateAll)->Unit(benchmark::kMillisecond);
 void RecalculateAllAfterRead(benchmark::State &state)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(u"large.kas"_qs);
-    {
-        EstimateDocument built;
-        buildLargeEstimate(built);
-        if (!textfile::writeLines(path, estimatefile::records(built)).ok())
-            state.SkipWithError("cannot write the file");
-    }
+    const QString path = writeLargeEstimate(dir, state);
     EstimateDocument doc;
     ScriptedHost host;
     doc.Filename = path;
@@ -66,13 +71,7 @@ BENCHMARK(SaveEstimate)->Unit(benchmark::kMillisecond);
 void ReadEstimate(benchmark::State &state)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(u"large.kas"_qs);
-    {
-        EstimateDocument doc;
-        buildLargeEstimate(doc);
-        if (!textfile::writeLines(path, estimatefile::records(doc)).ok())
-            state.SkipWithError("cannot write the file");
-    }
+    const QString path = writeLargeEstimate(dir, state);
     ScriptedHost host;
     for (auto _ : state) {
         state.PauseTiming();

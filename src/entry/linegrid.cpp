@@ -21,8 +21,7 @@ LineGrid::LineGrid(EstimateDocument &doc, Host &host, QWidget *parent)
       m_host(host)
 {
     setObjectName(u"StringGrid1"_qs);
-    QFont font(u"ＭＳ 明朝"_qs);
-    font.setPixelSize(13);
+    const QFont font = gridTextFont();
     setGridFont(font);
     setHeaderLook({QColor(240, 240, 240), Qt::black, font});
     setColumnWidths(designWidths);
@@ -32,8 +31,7 @@ LineGrid::LineGrid(EstimateDocument &doc, Host &host, QWidget *parent)
 
 void LineGrid::setCodeColumnsOpen(bool open)
 {
-    for (int c = 1; c <= 6; ++c)
-        setColumnWidthOrHide(c, open ? codeOpenWidths[c - 1] : 0);
+    setCodeColumns(open, 1, codeOpenWidths);
 }
 
 void LineGrid::StringGrid1MouseDown(int column, int row, Qt::MouseButton button)

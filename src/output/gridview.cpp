@@ -140,6 +140,19 @@ void GridView::setColumnWidths(std::span<const int> widths, int firstColumn)
         setColumnWidthOrHide(firstColumn + int(i), widths[i]);
 }
 
+void GridView::setCodeColumns(bool open, int firstColumn, std::span<const int> openWidths)
+{
+    for (size_t i = 0; i < openWidths.size(); ++i)
+        setColumnWidthOrHide(firstColumn + int(i), open ? openWidths[i] : 0);
+}
+
+QFont GridView::gridTextFont()
+{
+    QFont font(u"ＭＳ 明朝"_qs);
+    font.setPixelSize(13);
+    return font;
+}
+
 void GridView::setColumnWidthOrHide(int column, int width)
 {
     if (width <= 0) {

@@ -68,6 +68,10 @@ public:
     // Widths by column; 0 or less hides the column.
     void setColumnWidths(std::span<const int> widths, int firstColumn = 0);
     void setColumnWidthOrHide(int column, int width);
+    // The code columns from `firstColumn` on: their open widths, or hidden when closed.
+    void setCodeColumns(bool open, int firstColumn, std::span<const int> openWidths);
+    // The grids' text: "ＭＳ 明朝", 13 pixels high.
+    static QFont gridTextFont();
     int columnWidthOrZero(int column) const;
     void setDefaultRowHeight(int height);
     int defaultRowHeight() const;

@@ -22,8 +22,7 @@ ItemViewGrid::ItemViewGrid(EstimateDocument &doc, Host &host, QWidget *parent)
       m_host(host)
 {
     setObjectName(u"StringGrid5"_qs);
-    QFont font(u"ＭＳ 明朝"_qs);
-    font.setPixelSize(13);
+    const QFont font = gridTextFont();
     setGridFont(font);
     setHeaderLook({QColor(254, 243, 222), Qt::black, font});
     setColumnWidths(designWidths);
@@ -33,8 +32,7 @@ ItemViewGrid::ItemViewGrid(EstimateDocument &doc, Host &host, QWidget *parent)
 
 void ItemViewGrid::setCodeColumnsOpen(bool open)
 {
-    for (int c = 1; c <= 6; ++c)
-        setColumnWidthOrHide(c, open ? codeOpenWidths[c - 1] : 0);
+    setCodeColumns(open, 1, codeOpenWidths);
 }
 
 void ItemViewGrid::StringGrid5MouseDown(int column, int row, Qt::MouseButton button)

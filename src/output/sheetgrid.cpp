@@ -28,9 +28,7 @@ SheetGrid::SheetGrid(EstimateDocument &doc, Host &host, QWidget *parent)
       m_host(host)
 {
     setObjectName(u"StringGrid6"_qs);
-    QFont font(u"ＭＳ 明朝"_qs);
-    font.setPixelSize(13);
-    setGridFont(font);
+    setGridFont(gridTextFont());
     QFont title(u"ＭＳ 明朝"_qs);
     title.setPointSize(10);
     setHeaderLook({QColor(0, 0, 128), Qt::white, title});
@@ -77,8 +75,7 @@ void SheetGrid::createMenu()
 
 void SheetGrid::setCodeColumnsOpen(bool open)
 {
-    for (int c = 0; c < 7; ++c)
-        setColumnWidthOrHide(c, open ? codeOpenWidths[c] : 0);
+    setCodeColumns(open, 0, codeOpenWidths);
 }
 
 void SheetGrid::fitPriceColumns()
