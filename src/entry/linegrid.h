@@ -1,6 +1,6 @@
 #pragma once
 
-#include "output/gridview.h"
+#include "widgets/gridview.h"
 
 class EstimateDocument;
 class Host;

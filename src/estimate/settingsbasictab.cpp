@@ -1,7 +1,7 @@
 #include "estimate/settingsbasictab.h"
 
-#include "app/controlfactory.h"
-#include "app/fieldevents.h"
+#include "widgets/controlfactory.h"
+#include "widgets/fieldevents.h"
 #include "estimate/document.h"
 #include "estimate/settingsbinder.h"
 #include "estimate/settingsrules.h"

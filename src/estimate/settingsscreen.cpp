@@ -1,6 +1,6 @@
 #include "estimate/settingsscreen.h"
 
-#include "app/controlfactory.h"
+#include "widgets/controlfactory.h"
 #include "estimate/document.h"
 #include "estimate/settingsbasictab.h"
 #include "estimate/settingsbinder.h"

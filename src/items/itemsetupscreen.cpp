@@ -1,7 +1,7 @@
 #include "items/itemsetupscreen.h"
 
-#include "app/controlfactory.h"
-#include "app/fieldevents.h"
+#include "widgets/controlfactory.h"
+#include "widgets/fieldevents.h"
 #include "estimate/document.h"
 #include "items/headerpanel.h"
 #include "items/itemmoves.h"

@@ -1,7 +1,7 @@
 #include "output/settingsprinttab.h"
 
-#include "app/controlfactory.h"
-#include "app/fieldevents.h"
+#include "widgets/controlfactory.h"
+#include "widgets/fieldevents.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "output/settingssealtab.h"
 
-#include "app/controlfactory.h"
-#include "app/fieldevents.h"
+#include "widgets/controlfactory.h"
+#include "widgets/fieldevents.h"
 #include "estimate/document.h"
 
 #include <QCheckBox>

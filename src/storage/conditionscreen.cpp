@@ -1,6 +1,6 @@
 #include "storage/conditionscreen.h"
 
-#include "app/controlfactory.h"
+#include "widgets/controlfactory.h"
 #include "base/textgrid.h"
 #include "base/textgridmodel.h"
 #include "estimate/document.h"

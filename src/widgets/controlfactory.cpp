@@ -1,4 +1,4 @@
-#include "app/controlfactory.h"
+#include "widgets/controlfactory.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "output/gridview.h"
+#include "widgets/gridview.h"
 
 #include "base/textgrid.h"
 #include "base/textgridmodel.h"

@@ -1,4 +1,4 @@
-#include "app/fieldevents.h"
+#include "widgets/fieldevents.h"
 
 #include "base/host.h"
 
