@@ -6,13 +6,11 @@
 #include <utility>
 #include <vector>
 
-// The command line of solvara-cli, parsed once.
+// The global part of solvara-cli's command line, parsed once. Everything that is not a global
+// option (the subcommand's files, its own options and their values) stays in `arguments`, in order.
 struct CliOptions {
-    enum class Command { Sheet, Lines, Items, Totals, State, Resave };
-
-    Command command = Command::State;
-    QString estimate;     // ESTIMATE, empty for "state" without one
-    QString output;       // OUT.kas of "resave"
+    QString command;      // the subcommand's name
+    QStringList arguments; // the subcommand's own words
     QString programDir;   // --program-dir, empty for the installed data folder
     QString settingsFile; // --settings
     std::vector<std::pair<QString, QString>> sets; // --set NAME=VALUE, in order
@@ -26,5 +24,3 @@ struct CliParse {
 // Parses the arguments after the program name. Global options may stand before or after the
 // subcommand.
 CliParse parseCliArguments(const QStringList &arguments);
-
-QString cliUsage();

@@ -1,15 +1,8 @@
 #include "app/clirun.h"
 
-#include "app/cliformat.h"
-#include "app/clihost.h"
-#include "app/clioptions.h"
-#include "app/startup.h"
-#include "estimate/document.h"
-#include "estimate/settingsrules.h"
-#include "storage/estimatefile.h"
-#include "storage/settingsfile.h"
+#include "app/clicommand.h"
+#include "estimate/settingscontrols.h"
 
-#include <QDate>
 #include <QFileInfo>
 
 namespace {
@@ -20,6 +13,12 @@ void write(FILE *f, const QString &text)
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f);
 }
 
+int usageError(FILE *err, const QString &problem)
+{
+    write(err, problem + u"\n\n"_qs + cliUsage());
+    return 2;
+}
+
 bool readable(const QString &path)
 {
     const QFileInfo info(path);
@@ -27,63 +26,62 @@ bool readable(const QString &path)
 }
 
 // The files the command needs must be there before anything runs.
-QString unusableInput(const CliOptions &o, const QString &programFolder)
+QString unusableInput(const CliOptions &o, const CliCommand &command, const QString &programFolder)
 {
-    if (!readable(programFolder + u"setutei.kxt"_qs))
+    if (command.needsStandardValues() && !readable(programFolder + u"setutei.kxt"_qs))
         return u"cannot read the standard values %1setutei.kxt"_qs.arg(programFolder);
-    if (!o.estimate.isEmpty() && !readable(o.estimate))
-        return u"cannot read the estimate file %1"_qs.arg(o.estimate);
+    for (const QString &file : command.inputFiles())
+        if (!readable(file))
+            return u"cannot read the file %1"_qs.arg(file);
     if (!o.settingsFile.isEmpty() && !readable(o.settingsFile))
         return u"cannot read the settings file %1"_qs.arg(o.settingsFile);
     return {};
 }
 
-QString listing(const CliOptions &o, const EstimateDocument &doc)
+std::unique_ptr<CliCommand> findCommand(const QString &name)
 {
-    switch (o.command) {
-    case CliOptions::Command::Sheet:
-        return cliformat::grid(doc.sheet, 0, doc.sheet.lastNonEmptyRow());
-    case CliOptions::Command::Lines:
-        return cliformat::grid(doc.lines, 0, doc.st1count);
-    case CliOptions::Command::Items:
-        return cliformat::grid(doc.items, 0, doc.items.rowCount() - 1);
-    case CliOptions::Command::Totals:
-        return cliformat::totals(doc);
-    case CliOptions::Command::State:
-        return cliformat::state(doc);
-    case CliOptions::Command::Resave:
-        return {};
-    }
-    return {};
+    for (auto &command : cliCommands())
+        if (command->name() == name)
+            return std::move(command);
+    return nullptr;
 }
 
 } // namespace
 
-int runCli(const CliOptions &o, FILE *out, FILE *err)
+int runCli(const QStringList &arguments, FILE *out, FILE *err)
 {
-    const QString folder = startup::programFolder(o.programDir);
-    if (const QString problem = unusableInput(o, folder); !problem.isEmpty()) {
+    const CliParse parse = parseCliArguments(arguments);
+    if (!parse.options)
+        return usageError(err, parse.error);
+    const CliOptions &o = *parse.options;
+    std::unique_ptr<CliCommand> command = findCommand(o.command);
+    if (!command)
+        return usageError(err, u"unknown subcommand %1"_qs.arg(o.command));
+    if (const QString problem = command->parse(o.arguments); !problem.isEmpty())
+        return usageError(err, problem);
+    for (const auto &set : o.sets)
+        if (!findSettingsControl(set.first) && !command->takesSet(set.first))
+            return usageError(err, u"--set: unknown settings control %1"_qs.arg(set.first));
+
+    CliSession session(o, out, err);
+    if (const QString problem = unusableInput(o, *command, session.programFolder()); !problem.isEmpty()) {
         write(err, problem + u'\n');
         return 2;
     }
-    CliHost host(err);
-    EstimateDocument doc;
-    if (!startup::initialize(doc, host, folder, QDate::currentDate()))
+    if (command->needsStandardValues() && !session.start())
         return 2;
-    if (!o.settingsFile.isEmpty()) {
-        host.openNames = {o.settingsFile};
-        settingsfile::readUserSettings(doc, host);
-    }
-    startup::openStartFile(doc, host, o.estimate);
-    if (!o.sets.empty()) {
-        for (const auto &[name, value] : o.sets)
-            settingsrules::applySettingsControl(doc, host, name, value);
-        settingsrules::applySettings(doc, host);
-    }
-    if (o.command == CliOptions::Command::Resave) {
-        host.saveNames = {o.output};
-        estimatefile::save(doc, host);
-    }
-    write(out, listing(o, doc));
-    return host.stoppedWithMessage() ? 1 : 0;
+    return command->run(session);
+}
+
+QString cliUsage()
+{
+    QString text = u"Usage: solvara-cli [options] COMMAND [ARGUMENTS]\nCommands:\n"_qs;
+    for (const auto &command : cliCommands())
+        text += command->usage();
+    text += uR"(Options (before or after the command):
+  --program-dir DIR         the program folder (setutei.kxt and the other program files)
+  --settings FILE.kxt       apply a user settings file after the standard values
+  --set NAME=VALUE          set a settings control as a user would (repeatable)
+)"_qs;
+    return text;
 }

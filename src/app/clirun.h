@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QStringList>
+
 #include <cstdio>
 
-struct CliOptions;
+// Runs solvara-cli on the arguments after the program name. Returns the exit status: 0 success,
+// 1 stopped with a message, 2 bad usage or unusable input.
+int runCli(const QStringList &arguments, FILE *out, FILE *err);
 
-// Runs one solvara-cli command: start-up, the estimate, the settings, then the listing.
-// Returns the exit status: 0 success, 1 stopped with a message, 2 unusable input.
-int runCli(const CliOptions &options, FILE *out, FILE *err);
+QString cliUsage();
