@@ -477,6 +477,24 @@ QString hashGrouped(Real value)
     return s;
 }
 
+QString zeroGrouped(Real value, int decimals)
+{
+    if (!std::isfinite(value))
+        return nonFinite(value);
+    const Decimal d = fixedDecimal(value, decimals);
+    if (d.digits.isEmpty())
+        return u"0"_qs;
+    QString whole = integerPart(d);
+    if (whole.isEmpty())
+        whole = u"0"_qs;
+    QString s = d.negative ? u"-"_qs : QString();
+    s.append(groupDigits(whole));
+    const QString fraction = fractionPart(d);
+    if (!fraction.isEmpty())
+        s.append(u'.' + fraction);
+    return s;
+}
+
 Real unitFor(Real size, std::span<const UnitStep> table, Reach reach)
 {
     Real unit = 0;

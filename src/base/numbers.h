@@ -42,6 +42,9 @@ QString grouped(Real value);
 QString amount(Real value);
 // Pattern "#,###.##": grouped, at most two decimals, no forced digits; 0 gives "", 0.5 gives ".5".
 QString hashGrouped(Real value);
+// Pattern "#,##0." with `decimals` optional digits: grouped, at least one integer digit, at most
+// `decimals` decimals (rounded half up), no trailing zeros; 0.5 gives "0.5", -0.0000001 gives "0".
+QString zeroGrouped(Real value, int decimals);
 
 // Nearest whole number, an exact half going to the even neighbour.
 inline Real roundEven(Real value);
