@@ -140,7 +140,15 @@ TEST(SheetCalculator, DentakuShowsTheFreeCalculator)
     EXPECT_FALSE(w.calc.isModal());
     // The main window still takes clicks: the calculator does not block it.
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    w.calc.close();
+    QTest::keyClick(&w.calc, Qt::Key_Escape);
+    EXPECT_FALSE(w.calc.isVisible());
+
+    // Afterwards the sheet still opens it in input mode.
+    const int row = w.rowNamed(u"LED誘導灯"_qs);
+    w.typeOnCalculator(u"6 5"_qs);
+    QTest::mousePress(w.sheet->viewport(), Qt::LeftButton, {}, w.centre(sheetcol::SubmissionRate, row));
+    QTest::mouseRelease(w.sheet->viewport(), Qt::LeftButton, {}, w.centre(sheetcol::SubmissionRate, row + 1));
+    EXPECT_EQ(w.doc().lines.cell(linecol::Submission, w.lineOf(row)), u"65"_qs);
 }
 
 } // namespace
