@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 namespace {
 
@@ -249,9 +250,11 @@ void Tdentakukun::FormActivate()
 {
     if (const QScreen *s = screen()) {
         const QRect area = s->availableGeometry();
+        const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+        const int frameWidth = frame.left() + width() + frame.right();
         QPoint p = pos();
-        if (frameGeometry().right() > area.right())
-            p.setX(std::max(area.left(), p.x() - (frameGeometry().right() - area.right())));
+        if (p.x() + frameWidth - 1 > area.right())
+            p.setX(std::max(area.left(), area.right() + 1 - frameWidth));
         if (p.y() < 0)
             p.setY(0);
         if (p != pos())

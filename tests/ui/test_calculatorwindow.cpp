@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -239,6 +240,18 @@ TEST_F(CalculatorWindowTest, ErrorsAreShownAndTheKeyIsUndone)
     EXPECT_EQ(display(), u"0"_qs);
     keys(u"CE 4 ＝"_qs);
     EXPECT_EQ(display(), u"1.25"_qs);
+    calc.close();
+}
+
+// Shown where the pointer left it, it is pulled back onto the screen.
+TEST_F(CalculatorWindowTest, StaysOnTheScreen)
+{
+    const QRect area = calc.screen()->availableGeometry();
+    calc.move(area.right() - 100, -40);
+    calc.showFree();
+    EXPECT_LE(calc.frameGeometry().right(), area.right());
+    EXPECT_GE(calc.x(), area.left());
+    EXPECT_EQ(calc.y(), 0);
     calc.close();
 }
 
