@@ -62,7 +62,6 @@ struct Section {
     double net = 0;         // compressed total
     double syoukei = 0;     // submitted total
     int added = 0;        // rows written below the header
-    bool hasLines = false;
     // Separated layout: rows reserved for the consumables and labour entries, and whether the item
     // has anything to show in the labour part below its labour row.
     bool reserved = false;
@@ -167,10 +166,11 @@ void SectionWriter::write(int p, const std::vector<int> &lines)
         step(s, v);
 
     // The end step: closes the last group and, in the separated layout, reserves the rows of an
-    // item that had no labour-part line.
+    // item that had no labour-part line, an item without any line included (its section then
+    // keeps the reserved blank row once the final pass has removed the placeholders).
     if (!m_composite)
         closeGroup(s);
-    if (m_separated && !s.reserved && s.hasLines)
+    if (m_separated && !s.reserved)
         reserve(s);
     if (!m_composite)
         itemEndRows(s);
@@ -179,7 +179,6 @@ void SectionWriter::write(int p, const std::vector<int> &lines)
 
 void SectionWriter::step(Section &s, int v)
 {
-    s.hasLines = true;
     const bool comment = m_lines.cell(linecol::Kind, v) == kinds::comment;
     if (!m_composite && !comment && m_lines.cell(linecol::C, v) != m_sheet.cell(sheetcol::C, m_row))
         closeGroup(s);

@@ -536,6 +536,27 @@ TEST(SheetCompiler, SeparatedLayout)
     }
 }
 
+// An item without lines has no line above 300 either, so the end step reserves its rows as for any
+// other item: its section stays, with the reserved blank row once the placeholders are removed.
+TEST(SheetCompiler, SeparatedLayoutReservesForAnItemWithoutLines)
+{
+    for (bool keepParents : {true, false}) {
+        SheetFixture f;
+        f.doc.settings.CheckBox17 = true;
+        f.doc.settings.CheckBox5 = keepParents;
+        f.addItem(u"1.電灯設備工事"_qs);
+        const int lighting = f.addItem(u"1-1.照明"_qs, 2);
+        f.addLine(lighting, {.name = u"器具"_qs, .price = 1000, .labour = 2000});
+        ASSERT_TRUE(f.compile());
+        const int first = f.doc.irow1 + 1;
+        EXPECT_EQ(f.column(Name, first, first + 9),
+                  texts({u"1.電灯設備工事", u"", u"", u"", u"1-1.照明", u"器具", u"", u"労 務 費", u"", u"合　　計"}))
+            << keepParents;
+        EXPECT_EQ(f.rowNamed(u"xxx"_qs), 0);
+        EXPECT_EQ(f.doc.pagisu, 2);
+    }
+}
+
 TEST(SheetCompiler, SilentStopKeepsTheRowsWritten)
 {
     struct Case { bool emptyRate; const char16_t *stop; } cases[] = {
