@@ -199,9 +199,14 @@ void Tdentakukun::showFree()
 
 void Tdentakukun::showModal()
 {
+    exec();
+}
+
+int Tdentakukun::exec()
+{
     if (isVisible())
         hide();
-    exec();
+    return QDialog::exec();
 }
 
 void Tdentakukun::setCopyTarget(std::function<bool(const QString &)> target)

@@ -4,6 +4,7 @@
 #include "calculator/tdentakukun.h"
 #include "estimate/document.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -196,6 +197,28 @@ TEST_F(CalculatorWindowTest, InputModeLabourKeyAndCancel)
     // "CE" leaves the display empty: "入力" hands over nothing either.
     QTimer::singleShot(0, [&] { keys(u"4 2 CE 入力"_qs); });
     EXPECT_EQ(calc.inputValue(), std::nullopt);
+}
+
+// The free calculator open when a modal window asks for it: it comes back modal and usable.
+TEST_F(CalculatorWindowTest, FreeCalculatorBecomesModalWhenAskedFor)
+{
+    calc.showFree();
+    keys(u"5"_qs);
+    QTimer::singleShot(0, [&] {
+        EXPECT_TRUE(calc.isModal());
+        EXPECT_EQ(QApplication::activeModalWidget(), &calc);
+        EXPECT_EQ(display(), u"0"_qs); // a new showing starts cleared
+        keys(u"8 入力"_qs);
+    });
+    EXPECT_EQ(calc.inputValue(), u"8"_qs);
+
+    calc.showFree();
+    QTimer::singleShot(0, [&] {
+        EXPECT_EQ(QApplication::activeModalWidget(), &calc);
+        calc.close();
+    });
+    calc.exec();
+    EXPECT_FALSE(calc.isVisible());
 }
 
 TEST_F(CalculatorWindowTest, PasteTakesThePasteField)
