@@ -231,8 +231,9 @@ void Tdentakukun::keyPressEvent(QKeyEvent *event)
 {
     const QString text = event->text();
     std::optional<Key> k;
+    const bool inField = qobject_cast<QLineEdit *>(focusWidget()) != nullptr;
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        k = Key::Equals;
+        k = inField ? std::nullopt : std::optional<Key>(Key::Equals);
     else if (event->key() == Qt::Key_Delete)
         k = Key::ClearEntry;
     else if (text == u"%")
