@@ -96,4 +96,19 @@ void labourPrice(EntryForm &f, const QString &labourUnitPrice)
     f.Edit6 = formattedPrice(f.Edit11);
 }
 
+bool calculatorCopy(EntryForm &f, const QString &value)
+{
+    if (f.isRed(EntryForm::Panel6)) {
+        f.Edit9 = value;
+    } else if (f.isRed(EntryForm::Panel8)) {
+        f.Edit11 = value;
+        f.Edit6 = formattedPrice(value);
+    } else if (f.isRed(EntryForm::Panel9)) {
+        f.Edit12 = value;
+    } else {
+        return false;
+    }
+    return true;
+}
+
 } // namespace entrykeys

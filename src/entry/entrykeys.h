@@ -29,6 +29,10 @@ void pricePreview(EntryForm &f);
 // the labour unit price of the settings.
 void labourPrice(EntryForm &f, const QString &labourUnitPrice);
 
+// The calculator's "コピー" while the window is open: the value goes into the quantity, the unit
+// price or the labour factor, whichever panel is red. False when none is.
+bool calculatorCopy(EntryForm &f, const QString &value);
+
 // The unit price as Edit6 shows it: "#,###.##", nothing for 0, blank or text that is not a number.
 QString formattedPrice(const QString &price);
 
