@@ -1,5 +1,7 @@
 #pragma once
 
+#include "entry/carryover.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -76,6 +78,9 @@ struct EntryForm {
     int ten = 0;          // a decimal point has been typed into the target
     int editFlag = 0;     // tag of Edit21: an existing line is being edited
     int newLineFlag = 0;  // tag of the catalog's StringGrid3: a new line is being entered
+    // What the registration of an edited line carries over to the lines of the same material; set
+    // by the grid that opened the line, used once.
+    carryover::Rule carryOver;
 
     // Highlight panels of name, specification, quantity, unit, unit price and labour factor:
     // navy, or red for the field being entered. A red price panel puts the keypad under the

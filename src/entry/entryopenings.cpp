@@ -34,6 +34,7 @@ void openNewLine(EntryForm &f, const EstimateDocument &doc)
     f.newLineFlag = 1;
     f.editFlag = 0;
     f.itemRateMode = false;
+    f.carryOver = {};
     entrykeys::pricePreview(f);
 }
 
@@ -73,6 +74,7 @@ void openLine(EntryForm &f, const EstimateDocument &doc, int row, int column)
     f.editFlag = 1;
     f.newLineFlag = 0;
     f.itemRateMode = false;
+    f.carryOver = {};
 }
 
 void openItemRates(EntryForm &f, const EstimateDocument &doc, int itemRow, const QString &expenseName,
@@ -84,6 +86,7 @@ void openItemRates(EntryForm &f, const EstimateDocument &doc, int itemRow, const
     f.Edit34 = QString::number(itemRow);
     f.Edit24 = QString::number(fieldCode);
     f.newLineFlag = 0;
+    f.carryOver = {};
     // Only the pair of the expense row's kind can be changed: 35/36 painting, 37/38 ceiling
     // openings, 39/40 labour, 41/42 consumables.
     const int pair = (fieldCode - 35) / 2;

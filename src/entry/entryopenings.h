@@ -21,8 +21,9 @@ void openNewLine(EntryForm &f, const EstimateDocument &doc);
 // An existing line (row `row` of the line table) with column `column` (2 to 22) to be retyped:
 // every line field from its column, the quantity from the corrected quantity when the estimate
 // sheet is shown, the item's eight expense rates from the item row in column 44 (their defaults
-// when that row is not an item), the edit flag 1 and the new-line flag 0. Throws ConversionError
-// when column 44 is not a whole number.
+// when that row is not an item), the edit flag 1 and the new-line flag 0. The opener then sets
+// the form's carry-over for the column (carryover::forWholeView …). Throws ConversionError when
+// column 44 is not a whole number.
 void openLine(EntryForm &f, const EstimateDocument &doc, int row, int column);
 
 // Item rate mode for item row `itemRow`: the rate pair of the expense row `expenseName` ("塗 装 費",

@@ -3,6 +3,7 @@
 #include "base/conversionerror.h"
 #include "base/host.h"
 #include "base/numbers.h"
+#include "entry/carryover.h"
 #include "entry/entryactivation.h"
 #include "entry/entryform.h"
 #include "estimate/columns.h"
@@ -326,6 +327,14 @@ void finish(EntryForm &f, EstimateDocument &doc, Host &host, int p)
     if (t.rowCount() < doc.st1count + 2)
         t.setRowCount(doc.st1count + 2);
     f.newLineFlag = 0;
+    if (!f.carryOver.isNone() && p >= 1) {
+        // The edited line's own rates are final before they go over to the other lines, and those
+        // lines are computed before a view or the sheet shows them.
+        linecalc::recalculateAll(doc, host);
+        if (carryover::apply(doc, p, f.carryOver) > 0)
+            linecalc::recalculateAll(doc, host);
+    }
+    f.carryOver = {};
     if (doc.controls.showItemView) {
         views::wholeView(doc, host);
         views::itemView(doc, host);
@@ -400,6 +409,7 @@ void cancel(EntryForm &f)
     f.ten = 0;
     f.Edit23 = u"通常品"_qs;
     f.newLineFlag = 0;
+    f.carryOver = {};
     f.setRed(EntryForm::Panel6);
     f.closing = true;
 }

@@ -5,13 +5,13 @@
 
 namespace keypadprompt {
 
-QString ask(EstimateDocument &doc, Host &host, const QString &preset, bool pointKey, bool marksChange)
+std::optional<QString> ask(EstimateDocument &doc, Host &host, const QString &preset, bool pointKey, bool marksChange)
 {
     doc.keypadText = preset;
     const std::optional<QString> typed = host.keypad(preset, pointKey);
     if (!typed) {
         doc.keypadText.clear();
-        return {};
+        return std::nullopt;
     }
     doc.keypadText = *typed;
     if (marksChange) {

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class EstimateDocument;
 class Host;
 
@@ -9,10 +11,11 @@ class Host;
 namespace keypadprompt {
 
 // Shows the keypad with `preset` in its display (the "." key disabled unless `pointKey`) and
-// returns what it leaves in its display, the exchange cell doc.keypadText: empty when nothing was
-// entered. Its "登録" marks the estimate changed and enables "保存", unless `marksChange` is false
-// (the stock window's quantities).
-QString ask(EstimateDocument &doc, Host &host, const QString &preset = {}, bool pointKey = true,
-            bool marksChange = true);
+// returns what it leaves in its display, the exchange cell doc.keypadText; nullopt when it was
+// cancelled (the display is then empty: callers that only read the display take empty as
+// "nothing entered"). Its "登録" marks the estimate changed and enables "保存", unless
+// `marksChange` is false (the stock window's quantities).
+std::optional<QString> ask(EstimateDocument &doc, Host &host, const QString &preset = {}, bool pointKey = true,
+                           bool marksChange = true);
 
 } // namespace keypadprompt
