@@ -129,6 +129,7 @@ private:
     // Sheet pop-up entries whose figures the core computes.
     void N41Click();
     void NET1Click();
+    void NET2Click();
     void N35Click();
     void N43Click();
     void N45Click();

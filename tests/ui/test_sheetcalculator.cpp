@@ -5,6 +5,7 @@
 #include "calculator/tdentakukun.h"
 #include "estimate/columns.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QPushButton>
 #include <QTableView>
@@ -149,6 +150,22 @@ TEST(SheetCalculator, DentakuShowsTheFreeCalculator)
     QTest::mousePress(w.sheet->viewport(), Qt::LeftButton, {}, w.centre(sheetcol::SubmissionRate, row));
     QTest::mouseRelease(w.sheet->viewport(), Qt::LeftButton, {}, w.centre(sheetcol::SubmissionRate, row + 1));
     EXPECT_EQ(w.doc().lines.cell(linecol::Submission, w.lineOf(row)), u"65"_qs);
+}
+
+// "NET提示率を変更する": the keypad asks for the rate over the settings screen, which closes again
+// and leaves the new rate in the NET captions.
+TEST(SheetCalculator, NetRateChangeFromThePopupMenu)
+{
+    SheetWithCalculator w;
+    w.host.keypadAnswers = {u"90"_qs};
+    auto *net2 = w.form.findChild<QAction *>(u"NET2"_qs);
+    ASSERT_NE(net2, nullptr);
+    net2->trigger();
+    EXPECT_EQ(w.host.keypadShown.size(), 1);
+    EXPECT_EQ(w.doc().settings.Edit56, u"90"_qs);
+    EXPECT_FALSE(w.form.findChild<QWidget *>(u"Panel23"_qs)->isVisible());
+    EXPECT_EQ(net2->text(), u"NET提示率 90% を変更する"_qs);
+    EXPECT_TRUE(w.doc().controls.NET1.text.contains(u"4,760,000"_qs)) << w.doc().controls.NET1.text.toStdString();
 }
 
 } // namespace
