@@ -213,10 +213,12 @@ void netRateEntry(EstimateDocument &doc, Host &host)
 {
     const QString before = doc.settings.Edit56;
     doc.settings.Edit56.clear();
+    doc.notifyChanged();
     const std::optional<QString> typed = keypadprompt::ask(doc, host, {}, false);
     doc.settings.Edit56 = before;
     enterNetRate(doc, typed.value_or(QString()));
     doc.keypadText.clear();
+    doc.notifyChanged();
 }
 
 void labourTotals(EstimateDocument &doc, Host &host)
