@@ -3,7 +3,9 @@
 #include "app/qthost.h"
 #include "app/startup.h"
 #include "base/textgridmodel.h"
+#include "entry/lineeditor.h"
 #include "entry/linegrid.h"
+#include "entry/tform2.h"
 #include "output/itemviewgrid.h"
 #include "output/sheetgrid.h"
 
@@ -56,7 +58,15 @@ void TForm1::setEntryWindows(TForm2 *entry, TForm3 *keypad, TForm6 *units)
 {
     if (m_ownHost)
         m_ownHost->setInputWindows(keypad, units);
-    Q_UNUSED(entry)
+    m_lineEditor = new LineEditor(m_doc, *m_host, m_lines, m_itemView, m_sheet, entry, this);
+    connect(m_lineEditor, &LineEditor::documentChanged, this, &TForm1::refresh);
+    connect(entry, &TForm2::documentChanged, this, &TForm1::refresh);
+    connect(m_lineEditor, &LineEditor::codeColumnsRequested, this, [this](bool open) {
+        if (open == (m_codeButton->text() == u"CODE　OPEN"))
+            Button54Click();
+    });
+    connect(m_lineEditor, &LineEditor::firstRowsRequested, this, &TForm1::Button56Click);
+    connect(m_lineEditor, &LineEditor::lastRowsRequested, this, &TForm1::Button114Click);
 }
 
 void TForm1::FormCreate(const QString &programFolder, const QString &estimateFile)

@@ -48,6 +48,12 @@ TForm2::TForm2(EstimateDocument &doc, Host &host, QWidget *parent) : QDialog(par
     refresh();
 }
 
+TForm2::~TForm2()
+{
+    // Controls losing the focus while they are destroyed must not run the rules any more.
+    m_refreshing = true;
+}
+
 bool TForm2::showEntry()
 {
     m_registered = false;

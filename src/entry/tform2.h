@@ -25,6 +25,7 @@ class TForm2 : public QDialog
 
 public:
     TForm2(EstimateDocument &doc, Host &host, QWidget *parent = nullptr);
+    ~TForm2() override;
 
     EntryForm &form() { return m_form; }
 
