@@ -3,10 +3,12 @@
 #include "app/qthost.h"
 #include "app/startup.h"
 #include "base/textgridmodel.h"
+#include "calculator/tdentakukun.h"
 #include "entry/lineeditor.h"
 #include "entry/linegrid.h"
 #include "entry/tform2.h"
 #include "output/itemviewgrid.h"
+#include "output/sheetcalculatorlink.h"
 #include "output/sheetgrid.h"
 
 #include <QAbstractButton>
@@ -52,6 +54,13 @@ void TForm1::setCompanions(QWidget *keypad, QWidget *calculator)
 {
     m_keypad = keypad;
     m_calculator = calculator;
+    if (auto *dentakukun = qobject_cast<Tdentakukun *>(calculator)) {
+        auto ask = [dentakukun](bool labourKey) {
+            return dentakukun->inputValue(labourKey ? Tdentakukun::PercentKey::Labour : Tdentakukun::PercentKey::Percent);
+        };
+        auto *link = new SheetCalculatorLink(m_doc, *m_host, m_sheet, ask, this);
+        connect(link, &SheetCalculatorLink::documentChanged, this, &TForm1::refresh);
+    }
 }
 
 void TForm1::setEntryWindows(TForm2 *entry, TForm3 *keypad, TForm6 *units)
@@ -67,6 +76,12 @@ void TForm1::setEntryWindows(TForm2 *entry, TForm3 *keypad, TForm6 *units)
     });
     connect(m_lineEditor, &LineEditor::firstRowsRequested, this, &TForm1::Button56Click);
     connect(m_lineEditor, &LineEditor::lastRowsRequested, this, &TForm1::Button114Click);
+    // The calculator hands its values to the line editing and to the data entry window.
+    if (auto *dentakukun = qobject_cast<Tdentakukun *>(m_calculator)) {
+        m_lineEditor->setCalculatorInput([dentakukun] { dentakukun->inputValue(); });
+        entry->setCalculator(dentakukun, [dentakukun] { dentakukun->showModal(); });
+        dentakukun->setCopyTarget([entry](const QString &value) { return entry->takeCalculatorCopy(value); });
+    }
 }
 
 void TForm1::FormCreate(const QString &programFolder, const QString &estimateFile)

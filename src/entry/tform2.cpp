@@ -155,16 +155,11 @@ void TForm2::Button24Click()
 
 void TForm2::Button28Click()
 {
-    if (!m_calculator) {
+    if (!m_showCalculator) {
         m_host.beep();
         return;
     }
-    if (auto *dialog = qobject_cast<QDialog *>(m_calculator)) {
-        dialog->exec();
-    } else {
-        m_calculator->setWindowModality(Qt::ApplicationModal);
-        m_calculator->show();
-    }
+    m_showCalculator();
     refresh();
 }
 
