@@ -2,6 +2,7 @@
 #include "uitesting.h"
 
 #include "app/tform1.h"
+#include "calculator/tdentakukun.h"
 #include "entry/lineeditor.h"
 #include "entry/tform2.h"
 #include "entry/tform3.h"
@@ -10,6 +11,7 @@
 #include "estimate/views.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -30,10 +32,12 @@ struct Desk {
     TForm1 form{QString::fromUtf8(SOLVARA_PROGRAM_DATA), QString(), &host};
     TForm2 form2{form.document(), host};
     TForm3 form3{form.document()};
+    Tdentakukun calculator{form.document(), host};
     TForm6 form6{form.document()};
 
     Desk()
     {
+        form.setCompanions(&form3, &calculator);
         form.setEntryWindows(&form2, &form3, &form6);
         form.show();
     }
@@ -245,4 +249,57 @@ TEST(LineEditing, SheetItemQuantityAndUnitAskTheirWindows)
     d.host.unitAnswers = {u"面"_qs};
     d.doubleClick(sheet, 13, 2);
     EXPECT_EQ(d.doc().items.cell(itemcol::Unit, 2), u"面"_qs);
+}
+
+TEST(LineEditing, SettingsRatesAreTypedOnTheKeypad)
+{
+    Desk d;
+    d.press(u"Button46"); // 設定
+    auto *net = d.form.findChild<QLineEdit *>(u"Edit56"_qs);
+    auto *insurance = d.form.findChild<QLineEdit *>(u"Edit57"_qs);
+    ASSERT_TRUE(net && net->isVisible());
+    d.host.keypadAnswers = {u"95"_qs, std::nullopt, u"12.5"_qs};
+    QTest::mouseClick(net, Qt::LeftButton);
+    EXPECT_EQ(net->text(), u"95"_qs);
+    EXPECT_EQ(d.doc().settings.Edit56, u"95"_qs);
+    QTest::keyClick(net, Qt::Key_7); // a key opens it too; cancelled: the old rate stays
+    EXPECT_EQ(d.doc().settings.Edit56, u"95"_qs);
+    QTest::mouseClick(insurance, Qt::LeftButton);
+    EXPECT_EQ(d.doc().settings.Edit57, u"12.5"_qs);
+    ASSERT_EQ(d.host.keypadShown.size(), 3);
+    EXPECT_FALSE(d.host.keypadShown[0].pointKey); // no decimal point in the NET rate
+    EXPECT_TRUE(d.host.keypadShown[0].preset.isEmpty());
+    EXPECT_TRUE(d.host.keypadShown[2].pointKey);
+}
+
+TEST(LineEditing, DragOverAFactorColumnFillsItThroughTheCalculator)
+{
+    Desk d;
+    d.fill();
+    d.press(u"Button12");
+    QTableView *lines = d.grid(u"StringGrid1");
+    const int pf = d.rowOf(u"PF管"_qs);
+    ASSERT_EQ(pf, 1); // PF管, PF管 (式), PF管 (another item), VVF, ボックス
+    QTimer::singleShot(0, [&] {
+        ASSERT_TRUE(d.calculator.isVisible());
+        for (const char16_t *key : {u"Button71", u"Button107", u"Button1"}) // 8, 0, 入力
+            QTest::mouseClick(d.calculator.findChild<QPushButton *>(QString::fromUtf16(key)), Qt::LeftButton);
+    });
+    // From VVF up to the second conduit: the first conduit follows as the same material, the
+    // lump sum in between keeps its rate.
+    QTest::mousePress(lines->viewport(), Qt::LeftButton, {}, d.centre(lines, Compression, 4));
+    QTest::mouseRelease(lines->viewport(), Qt::LeftButton, {}, d.centre(lines, Compression, 2));
+    EXPECT_FALSE(d.calculator.isVisible());
+    QStringList rates;
+    for (int r = 1; r <= d.doc().st1count; ++r)
+        rates.append(d.doc().lines.cell(Name, r) + d.doc().lines.cell(Unit, r) + u'=' + d.doc().lines.cell(Compression, r));
+    EXPECT_EQ(rates, (QStringList{u"PF管ｍ=80"_qs, u"PF管ｍ=80"_qs, u"PF管式=100"_qs, u"VVFｍ=80"_qs,
+                                  u"ボックスケ=100"_qs}));
+    EXPECT_EQ(d.doc().kidou, 1);
+
+    // A click without movement, or a drag ending in another column, asks nothing.
+    QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, d.centre(lines, Compression, 3));
+    QTest::mousePress(lines->viewport(), Qt::LeftButton, {}, d.centre(lines, Compression, 3));
+    QTest::mouseRelease(lines->viewport(), Qt::LeftButton, {}, d.centre(lines, Submission, 5));
+    EXPECT_EQ(d.doc().lines.cell(Compression, 5), u"100"_qs);
 }
