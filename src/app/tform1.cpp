@@ -48,7 +48,12 @@ TForm1::TForm1(const QString &programFolder, const QString &estimateFile, Host *
     FormCreate(programFolder, estimateFile);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The grids show the document's tables until they are gone: they go first, while the
+    // document still lives.
+    delete takeCentralWidget();
+}
 
 void TForm1::setCompanions(QWidget *keypad, QWidget *calculator)
 {

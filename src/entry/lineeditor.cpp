@@ -199,7 +199,7 @@ void LineEditor::sheetRequest(const sheetclick::Request &request)
         showEntry();
         sheetentries::afterEntry(m_doc, m_host);
         break;
-    case Kind::EditLine:
+    case Kind::EditLine: {
         try {
             if (!sheetentries::openLine(m_entry->form(), m_doc, request.line, request.lineColumn))
                 return;
@@ -207,9 +207,19 @@ void LineEditor::sheetRequest(const sheetclick::Request &request)
             m_host.error(e.message());
             return;
         }
+        const QString input = m_doc.lines.cell(linecol::InputNo, request.line);
         showEntry();
         sheetentries::afterEntry(m_doc, m_host);
-        break;
+        changed();
+        // The cursor goes to the first column of the edited line's row.
+        for (int r = m_doc.irow1 + 1; r < m_doc.sheet.rowCount(); ++r) {
+            if (m_doc.sheet.cell(sheetcol::Row, r) == input) {
+                m_sheet->setCurrentIndex(m_sheet->model()->index(r - 1, 0));
+                break;
+            }
+        }
+        return;
+    }
     default:
         return; // the calculator's requests
     }

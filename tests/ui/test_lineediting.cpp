@@ -303,3 +303,36 @@ TEST(LineEditing, DragOverAFactorColumnFillsItThroughTheCalculator)
     QTest::mouseRelease(lines->viewport(), Qt::LeftButton, {}, d.centre(lines, Submission, 5));
     EXPECT_EQ(d.doc().lines.cell(Compression, 5), u"100"_qs);
 }
+
+TEST(LineEditing, LineReopenedFromTheSheetShowsTheCorrectedQuantity)
+{
+    Desk d;
+    d.fill();
+    for (int r = 1; r <= d.doc().st1count; ++r)
+        if (d.doc().lines.cell(Name, r) == u"PF管")
+            d.doc().lines.setCell(Price, r, u"120"_qs);
+    d.doc().lines.setCell(Allowance, d.rowOf(u"VVF"_qs), u"110"_qs);
+    // With a specification the line's row stays on the sheet (a row without one switches to the
+    // item view first, where the quantity is the one typed).
+    d.doc().lines.setCell(Spec1, d.rowOf(u"VVF"_qs), u"2.0mm-2C"_qs);
+    d.press(u"Button16");
+    QTableView *sheet = d.grid(u"StringGrid6");
+    ASSERT_TRUE(sheet->isVisible());
+    int row = 0;
+    for (int r = d.doc().irow1 + 1; r < d.doc().sheet.rowCount() && !row; ++r)
+        if (d.doc().sheet.cell(sheetcol::Name, r) == u"VVF")
+            row = r;
+    ASSERT_GT(row, 0);
+    d.doubleClick(sheet, sheetcol::Price, row, [&] {
+        EXPECT_EQ(d.form2.form().Edit9, u"11"_qs); // 10 with an allowance of 110 %
+        EXPECT_EQ(d.form2.form().Edit24, u"12"_qs);
+        d.keys(u"90"_qs);
+        QTest::mouseClick(d.form2.findChild<QPushButton *>(u"Button14"_qs), Qt::LeftButton);
+    });
+    EXPECT_TRUE(sheet->isVisible());
+    const int line = d.rowOf(u"VVF"_qs);
+    EXPECT_EQ(d.doc().lines.cell(Price, line), u"90"_qs);
+    EXPECT_EQ(d.doc().lines.cell(Quantity, line), u"10"_qs);
+    EXPECT_EQ(d.doc().sheet.cell(sheetcol::Name, sheet->currentIndex().row() + 1), u"VVF"_qs);
+    EXPECT_EQ(sheet->currentIndex().column(), 0);
+}
