@@ -69,7 +69,7 @@ private:
 };
 
 // The checks of the line: false stops the registration with the field to correct highlighted.
-bool passesChecks(EntryForm &f, const EstimateDocument &doc, Host &host)
+bool passesChecks(EntryForm &f, Host &host)
 {
     if (num::isBlank(f.Edit9) || f.Edit9 == u"0") {
         f.red[EntryForm::Panel6] = true;
@@ -104,7 +104,6 @@ bool passesChecks(EntryForm &f, const EstimateDocument &doc, Host &host)
         return false;
     }
     f.Panel36 = false;
-    Q_UNUSED(doc)
     return true;
 }
 
@@ -387,7 +386,7 @@ Outcome registerEntry(EntryForm &f, EstimateDocument &doc, Host &host)
             // Pressing "登録" leaves the field being retyped: one left empty gets its old text.
             entryactivation::restore(f);
             f.Edit25.clear();
-            if (!f.isCommentLine() && !passesChecks(f, doc, host))
+            if (!f.isCommentLine() && !passesChecks(f, host))
                 return Outcome::Refused;
             f.red[EntryForm::Panel3] = false;
             f.Label28.clear();

@@ -90,11 +90,6 @@ void TForm2::done(int result)
     QDialog::done(result);
 }
 
-void TForm2::resizeEvent(QResizeEvent *event)
-{
-    QDialog::resizeEvent(event);
-}
-
 bool TForm2::noWrap() const
 {
     return m_doc.settings.CheckBox23;

@@ -57,7 +57,6 @@ signals:
 protected:
     void showEvent(QShowEvent *event) override;
     void done(int result) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     // Construction (tform2layout.cpp).
