@@ -45,14 +45,6 @@ int main(int argc, char *argv[])
     TForm6 form6(form1.document());
     form1.setCompanions(&form3, &dentakukun);
     form1.setEntryWindows(&form2, &form3, &form6);
-    form2.setCalculator(&dentakukun);
-    // "コピー" while the data entry window is open hands it the value and closes the calculator.
-    dentakukun.setCopyTarget([&form2](const QString &value) {
-        if (!form2.isVisible())
-            return false;
-        form2.takeCalculatorCopy(value);
-        return true;
-    });
 
     // Closing the main window ends the program, whatever other window is still open.
     QObject::connect(&form1, &TForm1::closed, &app, &QCoreApplication::quit);

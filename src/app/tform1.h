@@ -9,6 +9,7 @@
 
 class Host;
 class ItemViewGrid;
+class LineEditor;
 class LineGrid;
 class QComboBox;
 class QFrame;
@@ -165,6 +166,7 @@ private:
     QRadioButton *m_compressedShown = nullptr;  // RadioButton5
     QRadioButton *m_compressedHidden = nullptr; // RadioButton6
     LineGrid *m_lines = nullptr;
+    LineEditor *m_lineEditor = nullptr;
     ItemViewGrid *m_itemView = nullptr;
     SheetGrid *m_sheet = nullptr;
     SettingsScreen *m_settingsScreen = nullptr;  // Panel23

@@ -35,13 +35,8 @@ struct EntryWithCalculator : ItemFixture {
         ini.open(QIODevice::WriteOnly);
         ini.write("SOL-VARA\r\n10\r\n");
         ini.close();
-        form2.setCalculator(&calc);
-        calc.setCopyTarget([this](const QString &value) {
-            if (!form2.isVisible())
-                return false;
-            form2.takeCalculatorCopy(value);
-            return true;
-        });
+        form2.setCalculator(&calc, [this] { calc.showModal(); });
+        calc.setCopyTarget([this](const QString &value) { return form2.takeCalculatorCopy(value); });
     }
 
     void clickCalculator(const QString &captions)
