@@ -1,4 +1,3 @@
-#include "app/fonts.h"
 #include "app/screenshots.h"
 #include "app/tform1.h"
 #include "app/widgetdump.h"
@@ -7,6 +6,7 @@
 #include "entry/tform2.h"
 #include "entry/tform3.h"
 #include "entry/tform6.h"
+#include "output/fontfaces.h"
 #include "output/tform5.h"
 
 #include <QApplication>
@@ -17,7 +17,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    installFontSubstitutions();
+    fontfaces::install();
 
     // solvara [--dump-widgets] [--screenshots FOLDER] [ESTIMATE.kas]
     bool dump = false;
