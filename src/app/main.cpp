@@ -7,6 +7,7 @@
 #include "entry/tform3.h"
 #include "entry/tform6.h"
 #include "output/fontfaces.h"
+#include "output/printhandler.h"
 #include "output/tform5.h"
 
 #include <QApplication>
@@ -40,10 +41,11 @@ int main(int argc, char *argv[])
     TForm2 form2(form1.document());
     TForm3 form3(form1.document());
     TForm4 form4(form1.document());
-    TForm5 form5(form1.document());
+    TForm5 form5(form1.document(), form1.host());
     Tdentakukun dentakukun(form1.document());
     TForm6 form6(form1.document());
     form1.setCompanions(&form3, &dentakukun);
+    form1.printing().setOptionsWindow(&form5);
 
     // Closing the main window ends the program, whatever other window is still open.
     QObject::connect(&form1, &TForm1::closed, &app, &QCoreApplication::quit);

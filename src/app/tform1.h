@@ -10,6 +10,7 @@
 class Host;
 class ItemViewGrid;
 class LineGrid;
+class PrintHandler;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -43,6 +44,8 @@ public:
     // The windows created after this one: the keypad and the calculator follow the pointer on the
     // grids, and "DENTAKU" shows the calculator.
     void setCompanions(QWidget *keypad, QWidget *calculator);
+    // "印刷": the print options window is handed to it once it exists.
+    PrintHandler &printing() { return *m_print; }
 
     // Shows the document: caption, control states, the grid of the current view, colours.
     void refresh();
@@ -163,4 +166,5 @@ private:
     SettingsScreen *m_settingsScreen = nullptr;  // Panel23
     ConditionScreen *m_conditionScreen = nullptr; // Panel67
     ItemSetupScreen *m_itemScreen = nullptr;      // GroupBox1
+    PrintHandler *m_print = nullptr;
 };
