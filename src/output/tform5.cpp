@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QDate>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -68,12 +69,17 @@ void TForm5::buildInvoiceGroup()
     place(m_edits[2], 96, 24, 300);
 
     place(make::label(g, u"日付"_qs), 12, 58, 80);
-    place(make::label(g, u"　令和 　　 　年　 　　月　　　　日"_qs), 96, 58, 300);
-    const int dateX[] = {140, 212, 284};
+    // The year, month and day boxes lie over the gaps of the label, each ending before its unit.
+    auto *dateLabel = make::label(g, u"　令和 　　 　年　 　　月　　　　日"_qs);
+    place(dateLabel, 96, 58, 320);
+    const QFontMetrics metrics(dateLabel->font());
+    const QString date = dateLabel->text();
+    const char16_t units[] = {u'年', u'月', u'日'};
     for (int i = 0; i < 3; ++i) {
+        const int unitX = 96 + metrics.horizontalAdvance(date.left(date.indexOf(QChar(units[i]))));
         m_edits[3 + i] = make::edit(g, u"Edit%1"_qs.arg(3 + i));
         m_edits[3 + i]->setAlignment(Qt::AlignRight);
-        place(m_edits[3 + i], dateX[i], 56, 40);
+        place(m_edits[3 + i], unitX - 42, 56, 38);
         connect(m_edits[3 + i], &QLineEdit::textEdited, this, [this] { takeInput(); });
     }
 
