@@ -7,9 +7,14 @@
 #include <QBuffer>
 #include <QFile>
 #include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -133,4 +138,64 @@ TEST(PrintRun, AFileThatCannotBeWrittenIsNamed)
     EXPECT_FALSE(pdfoutput::write(f.doc, f.host, f.options, path));
     ASSERT_EQ(f.host.messages.size(), 1);
     EXPECT_TRUE(f.host.messages[0].text.contains(path));
+}
+
+namespace {
+
+struct PdfWord {
+    int page;
+    QString text;
+    double x, y;
+    bool operator<(const PdfWord &o) const { return std::tie(page, text, y, x) < std::tie(o.page, o.text, o.y, o.x); }
+};
+
+// The words of a PDF with the top left corner of each, in points, as pdftotext -bbox reads them,
+// ordered by page, text and position.
+std::vector<PdfWord> wordsOf(const QString &path)
+{
+    QProcess p;
+    p.start(u"pdftotext"_qs, {u"-bbox"_qs, path, u"-"_qs});
+    p.waitForFinished(30000);
+    static const QRegularExpression tag(
+        uR"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re"_qs);
+    std::vector<PdfWord> words;
+    int page = 0;
+    for (const QRegularExpressionMatch &m : tag.globalMatch(QString::fromUtf8(p.readAllStandardOutput()))) {
+        if (m.captured(1).isEmpty())
+            ++page;
+        else
+            words.push_back({page, m.captured(3), m.captured(1).toDouble(), m.captured(2).toDouble()});
+    }
+    std::sort(words.begin(), words.end());
+    return words;
+}
+
+} // namespace
+
+TEST(PrintRun, TwelveHundredDotsGiveTheSamePhysicalLayout)
+{
+    ensureGuiApplication();
+    QTemporaryDir dir;
+    std::vector<PdfWord> layouts[2];
+    const int resolutions[] = {600, 1200};
+    for (int i = 0; i < 2; ++i) {
+        RunFixture f;
+        const QString path = dir.filePath(u"r%1.pdf"_qs.arg(resolutions[i]));
+        QPdfWriter writer(path);
+        writer.setResolution(resolutions[i]);
+        ASSERT_TRUE(printrun::print(f.doc, f.host, f.options, writer));
+        EXPECT_EQ(f.doc.controls.Label2.text, u"%1 [DPI]"_qs.arg(resolutions[i]));
+        layouts[i] = wordsOf(path);
+    }
+    ASSERT_GT(layouts[0].size(), 50u);
+    ASSERT_EQ(layouts[0].size(), layouts[1].size());
+    for (size_t w = 0; w < layouts[0].size(); ++w) {
+        const PdfWord &a = layouts[0][w], &b = layouts[1][w];
+        EXPECT_EQ(a.text.toStdString(), b.text.toStdString());
+        EXPECT_EQ(a.page, b.page);
+        // Every text starts at the same place; glyph advances are whole device dots, so a word
+        // further along a text may shift by a fraction of a millimetre.
+        EXPECT_NEAR(a.x, b.x, 1.5) << a.text.toStdString();
+        EXPECT_NEAR(a.y, b.y, 0.2) << a.text.toStdString();
+    }
 }
