@@ -13,13 +13,13 @@ namespace {
 const QString appliedMark = QStringLiteral(" ■");
 
 // Truncation ("切り捨て") or rounding with halves to even ("四捨五入").
-num::Real rounded(const PrintOptions &o, num::Real value)
+double rounded(const PrintOptions &o, double value)
 {
     return o.RadioButton1 ? num::truncate(value) : num::roundEven(value);
 }
 
 // "%10.2f", or "%10.0n" when that text ends in "00".
-QString taxText(num::Real tax)
+QString taxText(double tax)
 {
     const QString two = num::fixed(tax, 2, 10);
     return two.endsWith(u"00") ? num::groupedFixed(tax, 0, 10) : two;
@@ -63,7 +63,7 @@ bool Button2Click(EstimateDocument &doc, Host &host, PrintOptions &o, const QDat
     o.Edit4 = QString::number(today.month());
     o.Edit5 = QString::number(today.day());
     try {
-        const num::Real amount = rounded(o, num::toNumber(doc.settings.Edit55));
+        const double amount = rounded(o, num::toNumber(doc.settings.Edit55));
         o.Edit7 = num::shortest(amount);
         o.Edit1 = num::amount(amount);
     } catch (const ConversionError &e) {
@@ -81,13 +81,13 @@ bool Button5Click(EstimateDocument &doc, Host &host, PrintOptions &o)
 {
     o.Edit1Shown = true;
     try {
-        const num::Real typed = num::toNumber(o.Edit7);
-        const num::Real amount = rounded(o, typed);
+        const double typed = num::toNumber(o.Edit7);
+        const double amount = rounded(o, typed);
         doc.seikyu5 = o.RadioButton1 ? 0 : 1;
         const QString label = u"※消費税率 "_qs + doc.settings.Edit51 + u" ％"_qs;
         // The tax is taken from the amount as typed, before its own rounding.
-        const num::Real rate = num::Real(num::toInteger(doc.settings.Edit51));
-        const num::Real tax = rounded(o, rate * typed * 0.01L);
+        const double rate = double(num::toInteger(doc.settings.Edit51));
+        const double tax = rounded(o, rate * typed * 0.01);
         o.Edit1 = num::amount(amount);
         o.Label9 = label;
         o.Edit8 = num::shortest(tax);

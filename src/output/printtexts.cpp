@@ -17,7 +17,7 @@ QString amountCell(const QString &cell)
 
 QString detailQuantity(const QString &cell)
 {
-    const num::Real q = num::toNumber(cell);
+    const double q = num::toNumber(cell);
     if (num::fixed(q, 2, 13).endsWith(u"00"))
         return num::groupedFixed(q, 0, 13);
     return num::fixed(q, 1, 13);
@@ -25,7 +25,7 @@ QString detailQuantity(const QString &cell)
 
 QString summaryQuantity(const QString &cell)
 {
-    const num::Real q = num::toNumber(cell);
+    const double q = num::toNumber(cell);
     const QString whole = num::fixed(q, 0, 13);
     return whole.endsWith(u"00") ? num::groupedFixed(q, 0, 13) : whole;
 }

@@ -73,8 +73,8 @@ void drawPreviewText(QPainter &p, const Settings &s)
     p.setPen(QColor(255, 0, 0));
     // The hidden measuring label shows the first character in size S.
     const QFontMetrics metrics(font);
-    int r = int(num::roundEven(metrics.horizontalAdvance(chars[0]) / 2.0L));
-    int t = int(num::roundEven(metrics.height() / 2.0L + 2.6L));
+    int r = int(num::roundEven(metrics.horizontalAdvance(chars[0]) / 2.0));
+    int t = int(num::roundEven(metrics.height() / 2.0 + 2.6));
     if (size == 12)
         t -= 2;
     const int x = seal::previewWidth / 2;
@@ -163,7 +163,7 @@ void presets(Settings &s)
     static constexpr int threeRadii[] = {21, 23, 24, 27, 30, 33};
     if (!num::isNumber(s.ComboBox47))
         return;
-    const num::Real size = num::toNumber(s.ComboBox47);
+    const double size = num::toNumber(s.ComboBox47);
     const int index = size == num::truncate(size) ? sizeIndex(int(size)) : -1;
     auto setRadii = [&s](int v) { s.Label173 = s.Label174 = QString::number(v); };
     switch (characterCount(s.Edit61)) {
@@ -243,8 +243,8 @@ void drawOnCover(const Settings &s, PageCanvas &canvas)
 
     int ry = v * 6;
     int rx = w * 6;
-    const int g = int(num::roundEven(size / 2.0L));
-    const int a = int(num::roundEven(g * 6.75L));
+    const int g = int(num::roundEven(size / 2.0));
+    const int a = int(num::roundEven(g * 6.75));
     const int k = 30 - size;
     int ox = a - k;
     const int oy = a - k;
@@ -264,7 +264,7 @@ void drawOnCover(const Settings &s, PageCanvas &canvas)
             radii(-5);
         canvas.text(x, y, chars[0], font);
     } else if (chars.size() >= 2) {
-        const num::Real m = size <= 11 ? 3.5L : size <= 16 ? 3.4L : 3.2L;
+        const double m = size <= 11 ? 3.5 : size <= 16 ? 3.4 : 3.2;
         int q = int(num::roundEven(d * m - k));
         if (chars.size() == 2) {
             ox += size <= 12 ? 5 : size == 14 ? 3 : 0;

@@ -80,7 +80,9 @@ Result<WriteReport> writeLines(const QString &path, const QStringList &lines)
 Status writeBytes(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
-    auto failure = [&] { return Status::failure(u"%1 に書き込めません。\n%2"_qs.arg(path, file.errorString())); };
+    auto failure = [&] {
+        return Status::failure(u"%1 に書き込めません。\n%2"_qs.arg(path, file.errorString()));
+    };
     if (!file.open(QIODevice::WriteOnly))
         return failure();
     if (file.write(bytes) != bytes.size())

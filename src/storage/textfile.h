@@ -27,9 +27,7 @@ cp932::Encoded encodeLines(const QStringList &lines);
 
 // Writes the lines, replacing the file only once the new content is complete on disk.
 Result<WriteReport> writeLines(const QString &path, const QStringList &lines);
-
-// Writes bytes the same way (a printed PDF, say): the file is replaced only when all of them are
-// on disk; the message of a failure names the file and the reason.
+// Writes bytes that are already encoded, in the same way.
 Status writeBytes(const QString &path, const QByteArray &bytes);
 
 // The message that tells the user which characters were replaced in a saved file.
