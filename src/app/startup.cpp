@@ -4,19 +4,16 @@
 #include "estimate/views.h"
 #include "items/header.h"
 #include "storage/estimatefile.h"
+#include "storage/programfiles.h"
 #include "storage/settingsfile.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 
 namespace startup {
 
 QString programFolder(const QString &override)
 {
-    QString folder = override.isEmpty() ? QCoreApplication::applicationDirPath() : override;
-    folder = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
-    return folder.endsWith(u'/') ? folder : folder + u'/';
+    return programfiles::programFolder(override);
 }
 
 bool initialize(EstimateDocument &doc, Host &host, const QString &programFolder, const QDate &today)

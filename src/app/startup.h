@@ -11,8 +11,8 @@ namespace startup {
 
 inline constexpr char16_t version[] = u"6.16";
 
-// The program folder: `override` when given, else the folder of the running program. Ends with
-// a separator.
+// The program folder: `override` when given, else the folder of the running program or the
+// installed data folder beside it (programfiles::programFolder). Ends with a separator.
 QString programFolder(const QString &override = {});
 
 // The start-up steps of the main window that need no window: caption and version, era and date,
