@@ -1,6 +1,7 @@
 #include "app/fonts.h"
 #include "app/screenshots.h"
 #include "app/tform1.h"
+#include "app/translations.h"
 #include "app/widgetdump.h"
 #include "calculator/tdentakukun.h"
 #include "catalog/tform4.h"
@@ -17,6 +18,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(u"solvara"_qs);
+    QGuiApplication::setDesktopFileName(u"solvara"_qs);
+    installJapaneseQtTexts(app);
     installFontSubstitutions();
 
     // solvara [--dump-widgets] [--screenshots FOLDER] [ESTIMATE.kas]

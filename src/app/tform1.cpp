@@ -6,6 +6,7 @@
 #include "entry/linegrid.h"
 #include "output/itemviewgrid.h"
 #include "output/sheetgrid.h"
+#include "storage/usersettings.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -57,7 +58,8 @@ void TForm1::FormCreate(const QString &programFolder, const QString &estimateFil
     startup::initialize(m_doc, *m_host, startup::programFolder(programFolder), QDate::currentDate());
     setStartSize();
     FormResize();
-    startup::openStartFile(m_doc, *m_host, estimateFile);
+    if (startup::openStartFile(m_doc, *m_host, estimateFile) && !estimateFile.isEmpty())
+        usersettings::rememberEstimateFile(estimateFile);
     FormActivate();
     refresh();
     m_dentaku->setFocus();
