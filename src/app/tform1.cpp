@@ -19,6 +19,8 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include <utility>
+
 namespace {
 
 void setBackground(QWidget *w, unsigned rgb)
@@ -132,6 +134,8 @@ void TForm1::refresh()
     m_compressedShown->setChecked(c.RadioButton5);
     m_compressedHidden->setChecked(!c.RadioButton5);
     applyRowHeights();
+    if (std::exchange(m_doc.controls.windowWidthRequested, false))
+        fitWidthToOption();
     applyScrollRequests();
     applyFocusRequest();
     m_sheet->viewport()->update();

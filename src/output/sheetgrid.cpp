@@ -5,7 +5,10 @@
 #include "output/gridmouse.h"
 #include "output/sheetdelete.h"
 
+#include <QEvent>
 #include <QMenu>
+
+#include <cmath>
 
 namespace {
 
@@ -19,6 +22,20 @@ constexpr int designWidths[] = {0, 0, 0, 0, 0, 0, 0, 280, 280, 0, 0, 42, 0, 43, 
 constexpr int codeOpenWidths[] = {0, 0, 30, 24, 24, 24, 40};
 
 static_assert(std::size(designWidths) == 24);
+
+// The columns that grow with the grid and their widths at the design width: 14 "単価", 16
+// "圧縮単価", 17 "圧縮金額", 19 "提出単価", 20 "提出金額", 21 "備　考".
+constexpr int lastPriceColumn = 21;
+
+bool isPriceColumn(int c)
+{
+    return c == 14 || c == 16 || c == 17 || c == 19 || c == 20 || c == lastPriceColumn;
+}
+
+int priceDesignWidth(int c)
+{
+    return c == lastPriceColumn ? 74 : designWidths[c];
+}
 
 } // namespace
 
@@ -76,19 +93,41 @@ void SheetGrid::createMenu()
 void SheetGrid::setCodeColumnsOpen(bool open)
 {
     setCodeColumns(open, 0, codeOpenWidths);
+    fitPriceColumns();
 }
 
 void SheetGrid::fitPriceColumns()
 {
-    const int e = (width() - 1241) / 6;
-    // Narrow screens would make e large and negative; a column never shrinks below a readable width.
-    auto grow = [e](int base) { return std::max(base + e, base / 2); };
-    setColumnWidthOrHide(14, grow(70));
-    setColumnWidthOrHide(16, grow(70));
-    setColumnWidthOrHide(17, grow(85));
-    setColumnWidthOrHide(19, grow(70));
-    setColumnWidthOrHide(20, grow(85));
-    setColumnWidthOrHide(21, grow(74));
+    // The price columns share what the other shown columns leave of the visible width, so that
+    // the last column ends at the scroll bar: no empty strip on a wide window, no horizontal
+    // scrolling on a narrow one until a column would fall below half its design width.
+    int others = 0;
+    int designTotal = 0;
+    for (int c = 0; c < int(std::size(designWidths)); ++c) {
+        if (isPriceColumn(c))
+            designTotal += priceDesignWidth(c);
+        else
+            others += columnWidthOrZero(c);
+    }
+    const int spare = viewport()->width() - others - designTotal;
+    const int e = int(std::floor(spare / 6.0));
+    for (int c = 0; c < int(std::size(designWidths)); ++c) {
+        if (!isPriceColumn(c))
+            continue;
+        const int base = priceDesignWidth(c);
+        int width = base + e;
+        if (c == lastPriceColumn)
+            width += spare - 6 * e; // what the division leaves
+        setColumnWidthOrHide(c, std::max(width, base / 2));
+    }
+}
+
+bool SheetGrid::viewportEvent(QEvent *event)
+{
+    // The visible width changes with the window and when the vertical scroll bar comes or goes.
+    if (event->type() == QEvent::Resize)
+        fitPriceColumns();
+    return GridView::viewportEvent(event);
 }
 
 void SheetGrid::StringGrid6MouseDown(int column, int row, Qt::MouseButton button)
