@@ -9,6 +9,7 @@
 #include "entry/tform3.h"
 #include "entry/tform6.h"
 #include "output/tform5.h"
+#include "widgets/scrollbarstyle.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -22,6 +23,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(u"solvara"_qs);
     installJapaneseQtTexts(app);
     installFontSubstitutions();
+    QApplication::setStyle(new ScrollBarStyle);
 
     // solvara [--dump-widgets] [--screenshots FOLDER] [ESTIMATE.kas]
     bool dump = false;

@@ -5,6 +5,12 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTabBar>
 #include <QHelpEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -158,6 +164,65 @@ TEST(SmallWindow, TextCutByItsColumnShowsWholeInItsTooltip)
     EXPECT_EQ(tooltipAt(wholeRow), QString()); // text that fits needs none
     EXPECT_EQ(tooltipAt(cutRow), grid->model()->index(cutRow, spec2).data().toString());
     QToolTip::hideText();
+}
+
+// The standard item names fill a little more than their list: the scroll bar's handle is long and
+// must read as being at the end the list shows, not the other.
+TEST(SmallWindow, StandardNamesScrollBarShowsItsHandleWhereTheListIs)
+{
+    SampleWindow w;
+    w.resize(1280, 720);
+    w.click(u"Button14");
+    auto *list = w.child<QListWidget>(u"ListBox1");
+    QScrollBar *bar = list->verticalScrollBar();
+    ASSERT_TRUE(bar->isVisible());
+    ASSERT_GT(bar->maximum(), 0);
+    const int arrow = bar->width();
+    // Lightness near the two ends of the track, inside the arrows.
+    auto ends = [&] {
+        const QImage image = bar->grab().toImage();
+        const int x = image.width() / 2;
+        return std::pair{QColor(image.pixel(x, arrow + 6)).lightness(),
+                         QColor(image.pixel(x, image.height() - arrow - 6)).lightness()};
+    };
+    list->scrollToTop();
+    const auto [topA, bottomA] = ends();
+    EXPECT_LT(topA, bottomA) << "at the top of the list the handle (darker) is at the top";
+    list->scrollToBottom();
+    const auto [topB, bottomB] = ends();
+    EXPECT_GT(topB, bottomB) << "at the end of the list the handle is at the bottom";
+}
+
+// At 1280 x 560 the settings pages scroll rather than squeeze: every field keeps the height it
+// needs and no two controls overlap.
+TEST(SmallWindow, SettingsPagesNeitherSqueezeNorOverlapTheirFields)
+{
+    SampleWindow w;
+    w.resize(1280, 560);
+    w.click(u"Button46");
+    auto *tabs = w.child<QTabBar>(u"TabControl1");
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        tabs->setCurrentIndex(tab);
+        QCoreApplication::processEvents();
+        std::vector<std::pair<QWidget *, QRect>> controls;
+        for (QWidget *c : w.child(u"Panel23")->findChildren<QWidget *>()) {
+            const bool leaf = qobject_cast<QLineEdit *>(c) || qobject_cast<QAbstractButton *>(c)
+                              || qobject_cast<QComboBox *>(c) || qobject_cast<QLabel *>(c);
+            if (!leaf || !c->isVisible() || qobject_cast<QLineEdit *>(c->parentWidget()) || qobject_cast<QComboBox *>(c->parentWidget()))
+                continue;
+            const std::string what = tabs->tabText(tab).toStdString() + ": " + c->metaObject()->className() + " "
+                                     + c->objectName().toStdString();
+            EXPECT_GE(c->height(), c->minimumSizeHint().height()) << what;
+            controls.emplace_back(c, QRect(c->mapTo(&w.form, QPoint(0, 0)), c->size()));
+        }
+        ASSERT_GT(controls.size(), 10u);
+        for (size_t i = 0; i < controls.size(); ++i)
+            for (size_t j = i + 1; j < controls.size(); ++j)
+                if (!controls[i].first->isAncestorOf(controls[j].first) && !controls[j].first->isAncestorOf(controls[i].first))
+                    EXPECT_FALSE(controls[i].second.intersects(controls[j].second))
+                        << tabs->tabText(tab).toStdString() << ": " << controls[i].first->objectName().toStdString()
+                        << " / " << controls[j].first->objectName().toStdString();
+    }
 }
 
 TEST(SmallWindow, StartWidthOptionResizesAndCentresTheWindow)
