@@ -1,3 +1,4 @@
+#include "calculator/taxratefile.h"
 #include "storage/conditions.h"
 #include "storage/programfiles.h"
 #include "storage/settingsfile.h"
@@ -60,9 +61,9 @@ TEST(ProgramFiles, AReadOnlyProgramFolderSendsWritesToTheUserFolder)
     QFile::setPermissions(f.dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-// The standard values and the standard conditions are saved to and read from the user's copy,
-// leaving the program folder's files as shipped.
-TEST(ProgramFiles, StandardValuesAndConditionsUseTheUserCopy)
+// The standard values, the standard conditions and the calculator's tax rate are saved to and
+// read from the user's copy, leaving the program folder's files as shipped.
+TEST(ProgramFiles, StandardValuesConditionsAndTaxRateUseTheUserCopy)
 {
     UserConfigFixture user;
     StorageFixture shipped;
@@ -70,17 +71,20 @@ TEST(ProgramFiles, StandardValuesAndConditionsUseTheUserCopy)
     ASSERT_TRUE(settingsfile::saveStandardValues(shipped.doc, shipped.host));
     shipped.doc.conditions.setCell(2, 1, u"工期：別途協議"_qs);
     ASSERT_TRUE(conditions::saveStandard(shipped.doc, shipped.host));
+    ASSERT_TRUE(taxratefile::write(shipped.folder(), {QByteArrayLiteral("SOL-VARA"), u"10"_qs}).ok());
     const QByteArray shippedValues = fileBytes(shipped.path(u"setutei.kxt"_qs));
 
     // A user copy of each file makes it the one both saved and read.
     ASSERT_TRUE(QDir().mkpath(user.userFolder()));
-    for (const QString &name : {u"setutei.kxt"_qs, u"jyouken.DATA"_qs})
+    for (const QString &name : {u"setutei.kxt"_qs, u"jyouken.DATA"_qs, u"zeiritu.ini"_qs})
         ASSERT_TRUE(QFile::copy(shipped.path(name), user.userFolder() + name));
     shipped.doc.settings.Edit51 = u"12"_qs;
     ASSERT_TRUE(settingsfile::saveStandardValues(shipped.doc, shipped.host));
     shipped.doc.conditions.setCell(2, 1, u"工期：三か月"_qs);
     ASSERT_TRUE(conditions::saveStandard(shipped.doc, shipped.host));
+    ASSERT_TRUE(taxratefile::write(shipped.folder(), {QByteArrayLiteral("SOL-VARA"), u"8"_qs}).ok());
     EXPECT_EQ(fileBytes(shipped.path(u"setutei.kxt"_qs)), shippedValues);
+    EXPECT_EQ(fileLines(shipped.path(u"zeiritu.ini"_qs)).value(1), u"10"_qs);
     EXPECT_EQ(fileLines(user.userFolder() + u"setutei.kxt"_qs).value(92), u"12"_qs);
 
     StorageFixture next;
@@ -89,6 +93,7 @@ TEST(ProgramFiles, StandardValuesAndConditionsUseTheUserCopy)
     EXPECT_EQ(next.doc.settings.Edit51, u"12"_qs);
     ASSERT_TRUE(conditions::readStandard(next.doc, next.host));
     EXPECT_EQ(next.doc.conditions.cell(2, 1), u"工期：三か月"_qs);
+    EXPECT_EQ(taxratefile::read(shipped.folder()).value().zei, u"8"_qs);
     // The completion sound is still the program folder's.
     EXPECT_EQ(shipped.host.sounds.last(), shipped.path(u"SW06.wav"_qs));
 }
