@@ -11,6 +11,7 @@ packages=(
   libxlsxwriter-dev libzip-dev zipcmp zipmerge ziptool libpugixml-dev
   fonts-ipafont-mincho fonts-ipafont-gothic
   xvfb xauth poppler-utils imagemagick sox
+  dpkg-dev desktop-file-utils libxml2-utils
 )
 missing=()
 for p in "${packages[@]}"; do

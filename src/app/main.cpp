@@ -12,6 +12,7 @@
 #include "widgets/scrollbarstyle.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTextStream>
 
 #include <cstdio>
@@ -24,6 +25,10 @@ int main(int argc, char *argv[])
     installJapaneseQtTexts(app);
     installFontSubstitutions();
     QApplication::setStyle(new ScrollBarStyle);
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(u":/icons/solvara-%1.png"_qs.arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
 
     // solvara [--dump-widgets] [--screenshots FOLDER] [ESTIMATE.kas]
     bool dump = false;
