@@ -1,5 +1,6 @@
 #include "app/fonts.h"
 #include "app/screenshots.h"
+#include "app/starttiming.h"
 #include "app/tform1.h"
 #include "app/translations.h"
 #include "app/widgetdump.h"
@@ -30,14 +31,17 @@ int main(int argc, char *argv[])
         icon.addFile(u":/icons/solvara-%1.png"_qs.arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
 
-    // solvara [--dump-widgets] [--screenshots FOLDER] [ESTIMATE.kas]
+    // solvara [--dump-widgets] [--screenshots FOLDER] [--time-start] [ESTIMATE.kas]
     bool dump = false;
+    bool timeStart = false;
     QString screenshotFolder;
     QString estimateFile;
     const QStringList args = app.arguments();
     for (qsizetype i = 1; i < args.size(); ++i) {
         if (args[i] == u"--dump-widgets")
             dump = true;
+        else if (args[i] == u"--time-start")
+            timeStart = true;
         else if (args[i] == u"--screenshots" && i + 1 < args.size())
             screenshotFolder = args[++i];
         else if (estimateFile.isEmpty())
@@ -60,6 +64,8 @@ int main(int argc, char *argv[])
 
     // Closing the main window ends the program, whatever other window is still open.
     QObject::connect(&form1, &TForm1::closed, &app, &QCoreApplication::quit);
+    if (timeStart)
+        quitWhenFirstPainted(form1);
     form1.show();
 
     if (dump) {
