@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QMenu>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -100,16 +101,28 @@ void SheetGrid::fitPriceColumns()
 {
     // The price columns share what the other shown columns leave of the visible width, so that
     // the last column ends at the scroll bar: no empty strip on a wide window, no horizontal
-    // scrolling on a narrow one until a column would fall below half its design width.
+    // scrolling on a narrow one until a column would fall below half its design width. On a grid
+    // much narrower than the design, "品　名" and "規　格" give up width first, down to 180 each,
+    // so that the figures stay readable.
+    constexpr int nameColumns[] = {7, 8};
+    constexpr int leastNameWidth = 180;
+    constexpr int priceSlack = 6 * 20; // the price columns narrow by up to 20 each before the names
     int others = 0;
     int designTotal = 0;
     for (int c = 0; c < int(std::size(designWidths)); ++c) {
         if (isPriceColumn(c))
             designTotal += priceDesignWidth(c);
+        else if (c == nameColumns[0] || c == nameColumns[1])
+            others += isColumnHidden(c) ? 0 : designWidths[c];
         else
             others += columnWidthOrZero(c);
     }
-    const int spare = viewport()->width() - others - designTotal;
+    int spare = viewport()->width() - others - designTotal;
+    const int nameCut = std::clamp((-priceSlack - spare) / 2, 0, designWidths[7] - leastNameWidth);
+    for (const int c : nameColumns)
+        if (!isColumnHidden(c))
+            setColumnWidth(c, designWidths[c] - nameCut);
+    spare += 2 * nameCut;
     const int e = int(std::floor(spare / 6.0));
     for (int c = 0; c < int(std::size(designWidths)); ++c) {
         if (!isPriceColumn(c))
