@@ -149,7 +149,9 @@ std::optional<QString> QtHost::openFileName(const QString &filter)
 
 std::optional<QString> QtHost::saveFileName(const QString &filter, const QString &presetName)
 {
-    const QString start = QDir(startFolder()).filePath(presetName);
+    // The proposed name is a job title: a "/" in it would name a folder.
+    QString proposed = presetName;
+    const QString start = QDir(startFolder()).filePath(proposed.replace(u'/', u'／'));
     const QString name = QFileDialog::getSaveFileName(m_parent, QString(), start, qtFilter(filter), nullptr,
                                                       QFileDialog::DontConfirmOverwrite);
     if (name.isEmpty())

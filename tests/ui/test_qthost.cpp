@@ -121,16 +121,17 @@ TEST(QtHost, FileDialogsStartInTheFolderOfTheLastEstimate)
     EXPECT_EQ(shownFolder, QDir(first.path()).absolutePath());
     EXPECT_EQ(usersettings::estimateFolder(), QDir(second.path()).absolutePath());
 
-    // The save dialog starts there with the proposed name; a settings file leaves the memory alone.
+    // The save dialog starts there with the proposed name (a "/" of a job title names no folder);
+    // a settings file leaves the memory alone.
     QString proposed;
     onNextModal<QFileDialog>([&](QFileDialog *dialog) {
         shownFolder = dialog->directory().absolutePath();
         proposed = dialog->selectedFiles().value(0);
         dialog->reject();
     });
-    EXPECT_FALSE(host.saveFileName(u"kas|*.kas"_qs, u"港北ビル"_qs));
+    EXPECT_FALSE(host.saveFileName(u"kas|*.kas"_qs, u"港北ビル/改修"_qs));
     EXPECT_EQ(shownFolder, QDir(second.path()).absolutePath());
-    EXPECT_EQ(QFileInfo(proposed).fileName(), u"港北ビル"_qs);
+    EXPECT_EQ(QFileInfo(proposed).fileName(), u"港北ビル／改修"_qs);
 
     onNextModal<QFileDialog>([&](QFileDialog *dialog) {
         typeAndAccept(dialog, first.filePath(u"plan.kxt"_qs));
