@@ -85,8 +85,6 @@ private:
         void place(QWidget *w, int width, int gap = 4);
     };
     QPushButton *barButton(BarRow &row, const char16_t *name, const QString &text, int width, int gap = 4);
-    static void fitBar(QWidget *bar, QWidget *flexible, int least);
-    static int captionWidth(const QWidget *w);
 
     // Start-up, activation, layout and closing.
     void FormCreate(const QString &programFolder, const QString &estimateFile);

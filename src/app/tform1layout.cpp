@@ -11,6 +11,7 @@
 #include "output/itemviewgrid.h"
 #include "output/sheetgrid.h"
 #include "storage/conditionscreen.h"
+#include "widgets/barfit.h"
 
 #include <QComboBox>
 #include <QMenu>
@@ -24,7 +25,6 @@
 #include <QtMath>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -35,8 +35,6 @@ constexpr int columnWidth = 93;       // Panel8; the grids start one pixel to it
 constexpr int bottomBarHeight = 20;
 constexpr int stockHeight = 44;       // the "Stock" button between the scroll buttons
 constexpr int rightMargin = 5;
-// Dynamic property of a bar's control: its place at the design size.
-constexpr char designGeometry[] = "designGeometry";
 
 QFrame *panel(QWidget *parent, const QString &name)
 {
@@ -76,89 +74,8 @@ W *TForm1::make(QWidget *parent, const QString &name)
 void TForm1::BarRow::place(QWidget *w, int width, int gap)
 {
     w->setGeometry(x, y, width, height);
-    w->setProperty(designGeometry, w->geometry());
+    barfit::remember(w);
     x += width + gap;
-}
-
-// A bar keeps its controls at their design places while they fit. On a narrower window the space
-// is found in this order: the flexible control gives up width down to `least`, the gaps close to
-// two pixels, the controls narrow in proportion down to what their captions need, and last the
-// flexible control gives up the rest. The right-most buttons so stay whole and on screen.
-void TForm1::fitBar(QWidget *bar, QWidget *flexible, int least)
-{
-    struct Placed {
-        QWidget *widget;
-        QRect design;
-        int gap = 0;      // to the next control
-        int leastWidth = 0;
-    };
-    std::vector<Placed> placed;
-    for (QWidget *child : bar->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        if (const QVariant design = child->property(designGeometry); design.isValid())
-            placed.push_back({child, design.toRect()});
-    if (placed.empty())
-        return;
-    std::sort(placed.begin(), placed.end(), [](const Placed &a, const Placed &b) { return a.design.x() < b.design.x(); });
-    for (size_t i = 0; i < placed.size(); ++i) {
-        Placed &p = placed[i];
-        p.gap = i + 1 < placed.size() ? std::max(0, placed[i + 1].design.x() - p.design.right() - 1) : 0;
-        p.leastWidth = std::min(p.design.width(), captionWidth(p.widget));
-    }
-
-    const int first = placed.front().design.x();
-    int used = 0;
-    for (const Placed &p : placed)
-        used += p.design.width() + p.gap;
-    int excess = used - (bar->width() - 4 - first);
-    std::vector<int> widths;
-    std::vector<int> gaps;
-    for (const Placed &p : placed) {
-        widths.push_back(p.design.width());
-        gaps.push_back(p.gap);
-    }
-    const auto flexibleIndex = std::find_if(placed.begin(), placed.end(), [flexible](const Placed &p) { return p.widget == flexible; }) - placed.begin();
-    const bool hasFlexible = size_t(flexibleIndex) < placed.size();
-    auto take = [&excess](int &value, int floor) {
-        const int cut = std::clamp(excess, 0, std::max(0, value - floor));
-        value -= cut;
-        excess -= cut;
-    };
-    if (hasFlexible)
-        take(widths[size_t(flexibleIndex)], least);
-    for (int &gap : gaps)
-        take(gap, std::min(gap, 2));
-    if (excess > 0) {
-        int slack = 0;
-        for (size_t i = 0; i < placed.size(); ++i)
-            if (int(i) != flexibleIndex)
-                slack += widths[i] - placed[i].leastWidth;
-        const double share = slack > 0 ? std::min(1.0, double(excess) / slack) : 0.0;
-        for (size_t i = 0; i < placed.size(); ++i) {
-            if (int(i) == flexibleIndex)
-                continue;
-            const int cut = std::min(excess, int(std::ceil((widths[i] - placed[i].leastWidth) * share)));
-            widths[i] -= cut;
-            excess -= cut;
-        }
-    }
-    if (hasFlexible)
-        take(widths[size_t(flexibleIndex)], 0);
-
-    int x = first;
-    for (size_t i = 0; i < placed.size(); ++i) {
-        placed[i].widget->setGeometry(x, placed[i].design.y(), std::max(1, widths[i]), placed[i].design.height());
-        x += widths[i] + gaps[i];
-    }
-}
-
-// The width a bar control needs to show its caption whole.
-int TForm1::captionWidth(const QWidget *w)
-{
-    if (const auto *button = qobject_cast<const QPushButton *>(w))
-        return button->fontMetrics().horizontalAdvance(button->text()) + 12;
-    if (const auto *label = qobject_cast<const QLabel *>(w))
-        return label->fontMetrics().horizontalAdvance(label->text()) + 2;
-    return w->minimumSizeHint().width();
 }
 
 QPushButton *TForm1::barButton(BarRow &row, const char16_t *name, const QString &text, int width, int gap)
@@ -428,13 +345,13 @@ void TForm1::FormResize()
     const int h = client->height();
 
     m_topBar->setGeometry(0, 0, w, topBarHeight);
-    fitBar(m_topBar, m_itemPanel, 150);
+    barfit::fit(m_topBar, m_itemPanel, 150);
     m_itemLabel->setGeometry(6, 1, m_itemPanel->width() - 12, m_itemLabel->height());
     m_column->setGeometry(0, topBarHeight, columnWidth, h - topBarHeight);
     const int gridLeft = columnWidth + 1;
     const int gridWidth = std::max(100, w - gridLeft - rightMargin);
     m_toolbar->setGeometry(gridLeft, topBarHeight, gridWidth, toolbarHeight);
-    fitBar(m_toolbar, qobject_cast<QWidget *>(m_named.value(u"Label72"_qs)), 120);
+    barfit::fit(m_toolbar, qobject_cast<QWidget *>(m_named.value(u"Label72"_qs)), 120);
     const int gridTop = topBarHeight + toolbarHeight;
     const int gridHeight = std::max(60, h - gridTop - 23);
     for (QWidget *grid : {static_cast<QWidget *>(m_lines), static_cast<QWidget *>(m_itemView),
