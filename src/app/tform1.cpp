@@ -10,6 +10,7 @@
 #include "output/itemviewgrid.h"
 #include "output/sheetcalculatorlink.h"
 #include "output/sheetgrid.h"
+#include "storage/usersettings.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -21,6 +22,8 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QScreen>
+
+#include <utility>
 
 namespace {
 
@@ -94,7 +97,8 @@ void TForm1::FormCreate(const QString &programFolder, const QString &estimateFil
     startup::initialize(m_doc, *m_host, startup::programFolder(programFolder), QDate::currentDate());
     setStartSize();
     FormResize();
-    startup::openStartFile(m_doc, *m_host, estimateFile);
+    if (startup::openStartFile(m_doc, *m_host, estimateFile) && !estimateFile.isEmpty())
+        usersettings::rememberEstimateFile(estimateFile);
     FormActivate();
     refresh();
     m_dentaku->setFocus();
@@ -167,6 +171,8 @@ void TForm1::refresh()
     m_compressedShown->setChecked(c.RadioButton5);
     m_compressedHidden->setChecked(!c.RadioButton5);
     applyRowHeights();
+    if (std::exchange(m_doc.controls.windowWidthRequested, false))
+        fitWidthToOption();
     applyScrollRequests();
     applyFocusRequest();
     m_sheet->viewport()->update();
