@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -118,6 +119,12 @@ std::optional<QString> QtHost::saveFileName(const QString &filter, const QString
     if (name.isEmpty())
         return std::nullopt;
     return name;
+}
+
+void QtHost::openDocument(const QString &path)
+{
+    // Without an application for the file type this does nothing, which is what the user expects.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 std::optional<QString> QtHost::folderName(const QString &title)

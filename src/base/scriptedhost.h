@@ -34,6 +34,7 @@ public:
     QStringList silentStops; // "where: text"
     QStringList dialogFilters;
     QStringList savePresets;
+    QStringList openedDocuments;
 
     Button message(MessageKind kind, const QString &caption, const QString &text,
                    int buttons) override;
@@ -45,6 +46,7 @@ public:
     std::optional<QString> saveFileName(const QString &filter, const QString &presetName) override;
     std::optional<QString> folderName(const QString &title) override;
     void silentStop(const QString &where, const QString &text) override;
+    void openDocument(const QString &path) override { openedDocuments.append(path); }
 
     // Texts of all messages shown so far.
     QStringList messageTexts() const;

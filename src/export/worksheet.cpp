@@ -1,0 +1,311 @@
+#include "export/worksheet.h"
+
+#include "base/numbers.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace {
+
+const CellValue emptyValue;
+const QString separatorFormat = u"#,##0"_qs;
+
+qint64 key(int row, int column)
+{
+    return (qint64(row) << 20) | column;
+}
+
+} // namespace
+
+CellValue CellValue::fromText(const QString &text, bool *grouped)
+{
+    if (grouped)
+        *grouped = false;
+    if (text.isEmpty())
+        return {};
+    if (text.size() > 1 && text[0] == u'=')
+        return {Formula, 0, text};
+    if (text[0] == u'\'')
+        return text.size() == 1 ? CellValue{} : CellValue{Text, 0, text.mid(1)};
+    static const QRegularExpression number(
+        uR"(^\s*[+-]?(\d{1,3}(,\d{3})+|\d*)(\.\d*)?([eE][+-]?\d+)?\s*$)"_qs);
+    const QRegularExpressionMatch m = number.match(text);
+    if (m.hasMatch() && (!m.capturedView(1).isEmpty() || m.capturedView(3).size() > 1)) {
+        QString plain = text.trimmed();
+        const bool hasSeparators = plain.contains(u',');
+        plain.remove(u',');
+        bool ok = false;
+        const double value = plain.toDouble(&ok);
+        if (ok) {
+            if (grouped)
+                *grouped = hasSeparators;
+            return {Number, value, {}};
+        }
+    }
+    return {Text, 0, text};
+}
+
+Range &Range::setValue(const QString &text)
+{
+    bool grouped = false;
+    const CellValue v = CellValue::fromText(text, &grouped);
+    for (int r = m_area.row1; r <= m_area.row2; ++r)
+        for (int c = m_area.column1; c <= m_area.column2; ++c)
+            m_sheet.setValue(r, c, v);
+    if (grouped)
+        restyle([](CellStyle &s) {
+            if (s.numberFormat.isEmpty())
+                s.numberFormat = separatorFormat;
+        });
+    return *this;
+}
+
+Range &Range::setNumber(double value)
+{
+    for (int r = m_area.row1; r <= m_area.row2; ++r)
+        for (int c = m_area.column1; c <= m_area.column2; ++c)
+            m_sheet.setValue(r, c, {CellValue::Number, value, {}});
+    return *this;
+}
+
+Range &Range::separatorWrite(const QString &text)
+{
+    setValue(u"1,000"_qs);
+    return setValue(text);
+}
+
+Range &Range::separatorWrite(double value)
+{
+    setValue(u"1,000"_qs);
+    return setNumber(value);
+}
+
+template<typename F>
+Range &Range::restyle(F change)
+{
+    // Cells of one style change alike: remember each old style's new one.
+    QHash<int, int> changed;
+    for (int r = m_area.row1; r <= m_area.row2; ++r)
+        for (int c = m_area.column1; c <= m_area.column2; ++c) {
+            const int old = m_sheet.styleId(r, c);
+            auto it = changed.find(old);
+            if (it == changed.end()) {
+                CellStyle s = m_sheet.styleById(old);
+                change(s);
+                it = changed.insert(old, m_sheet.internStyle(s));
+            }
+            m_sheet.setStyleId(r, c, *it);
+        }
+    return *this;
+}
+
+Range &Range::setFontName(const QString &name)
+{
+    return restyle([&](CellStyle &s) { s.fontName = name; });
+}
+Range &Range::setFontSize(double points)
+{
+    return restyle([&](CellStyle &s) { s.fontSize = points; });
+}
+Range &Range::setBold(bool on)
+{
+    return restyle([&](CellStyle &s) { s.bold = on; });
+}
+Range &Range::setUnderline(bool on)
+{
+    return restyle([&](CellStyle &s) { s.underline = on; });
+}
+Range &Range::setHAlign(int code)
+{
+    return restyle([&](CellStyle &s) { s.hAlign = static_cast<unsigned char>(code); });
+}
+Range &Range::setVAlign(int code)
+{
+    return restyle([&](CellStyle &s) { s.vAlign = static_cast<unsigned char>(code); });
+}
+Range &Range::setShrink(bool on)
+{
+    return restyle([&](CellStyle &s) { s.shrink = on; });
+}
+Range &Range::setWrap(bool on)
+{
+    return restyle([&](CellStyle &s) { s.wrap = on; });
+}
+Range &Range::setNumberFormat(const QString &format)
+{
+    return restyle([&](CellStyle &s) { s.numberFormat = format; });
+}
+Range &Range::setWhiteFill(bool on)
+{
+    return restyle([&](CellStyle &s) { s.whiteFill = on; });
+}
+Range &Range::setOrientation(int degrees)
+{
+    return restyle([&](CellStyle &s) { s.rotation = degrees; });
+}
+
+Range &Range::setBorder(int edge, int weight)
+{
+    return restyle([&](CellStyle &s) { s.edges[size_t(edge)] = static_cast<unsigned char>(weight); });
+}
+
+Range &Range::setBorderWeight(int edge, int weight)
+{
+    return setBorder(edge, weight);
+}
+
+Range &Range::removeBorder(int edge)
+{
+    restyle([&](CellStyle &s) { s.edges[size_t(edge)] = CellStyle::NoLine; });
+    // The neighbour's opposite side draws the same line: it goes too.
+    auto clearNeighbour = [&](int dr, int dc, int opposite) {
+        Range(m_sheet, {m_area.row1 + dr, m_area.column1 + dc, m_area.row2 + dr, m_area.column2 + dc})
+            .restyle([&](CellStyle &s) { s.edges[size_t(opposite)] = CellStyle::NoLine; });
+    };
+    if (edge == CellStyle::Left && m_area.column1 > 1)
+        clearNeighbour(0, -1, CellStyle::Right);
+    else if (edge == CellStyle::Right)
+        clearNeighbour(0, 1, CellStyle::Left);
+    else if (edge == CellStyle::Top && m_area.row1 > 1)
+        clearNeighbour(-1, 0, CellStyle::Bottom);
+    else if (edge == CellStyle::Bottom)
+        clearNeighbour(1, 0, CellStyle::Top);
+    return *this;
+}
+
+Range &Range::merge()
+{
+    for (int r = m_area.row1; r <= m_area.row2; ++r)
+        m_sheet.addMerge({r, m_area.column1, r, m_area.column2});
+    return *this;
+}
+
+Range &Range::mergeCells()
+{
+    m_sheet.addMerge(m_area);
+    return *this;
+}
+
+Worksheet::Worksheet(const QString &name) : m_name(name)
+{
+    internStyle(CellStyle{});
+}
+
+Range Worksheet::range(QStringView address)
+{
+    const auto area = a1::parseRange(address);
+    Q_ASSERT_X(area, "Worksheet::range", "invalid address");
+    return Range(*this, area.value_or(a1::Range{1, 1, 1, 1}));
+}
+
+Worksheet::Cell &Worksheet::at(int row, int column)
+{
+    if (size_t(row) > m_rows.size())
+        m_rows.resize(size_t(row));
+    auto &cells = m_rows[size_t(row - 1)];
+    if (size_t(column) > cells.size())
+        cells.resize(size_t(column));
+    return cells[size_t(column - 1)];
+}
+
+const Worksheet::Cell *Worksheet::find(int row, int column) const
+{
+    if (row < 1 || column < 1 || size_t(row) > m_rows.size())
+        return nullptr;
+    const auto &cells = m_rows[size_t(row - 1)];
+    return size_t(column) <= cells.size() ? &cells[size_t(column - 1)] : nullptr;
+}
+
+const CellValue &Worksheet::value(int row, int column) const
+{
+    const Cell *c = find(row, column);
+    return c ? c->value : emptyValue;
+}
+
+void Worksheet::setValue(int row, int column, CellValue value)
+{
+    if (!m_results.isEmpty())
+        m_results.clear();
+    at(row, column).value = std::move(value);
+}
+
+const CellStyle &Worksheet::style(int row, int column) const
+{
+    return m_styles[size_t(styleId(row, column))];
+}
+
+int Worksheet::styleId(int row, int column) const
+{
+    const Cell *c = find(row, column);
+    return c ? c->style : 0;
+}
+
+void Worksheet::setStyleId(int row, int column, int id)
+{
+    at(row, column).style = id;
+}
+
+int Worksheet::internStyle(const CellStyle &style)
+{
+    auto it = m_styleIds.constFind(style);
+    if (it != m_styleIds.constEnd())
+        return *it;
+    m_styles.push_back(style);
+    const int id = int(m_styles.size() - 1);
+    m_styleIds.insert(style, id);
+    return id;
+}
+
+int Worksheet::columnCount(int row) const
+{
+    return row >= 1 && size_t(row) <= m_rows.size() ? int(m_rows[size_t(row - 1)].size()) : 0;
+}
+
+FormulaValue Worksheet::result(int row, int column) const
+{
+    const CellValue &v = value(row, column);
+    switch (v.kind) {
+    case CellValue::Empty:
+        return {};
+    case CellValue::Number:
+        return FormulaValue::ofNumber(v.number);
+    case CellValue::Text:
+        return FormulaValue::ofText(v.text);
+    case CellValue::Formula:
+        break;
+    }
+    const qint64 k = key(row, column);
+    if (auto it = m_results.constFind(k); it != m_results.constEnd())
+        return *it;
+    if (m_evaluating.value(k))
+        return FormulaValue::error(u"#REF!"_qs); // a formula that refers to itself
+    m_evaluating.insert(k, true);
+    const FormulaValue r = evaluateFormula(v.text, const_cast<Worksheet &>(*this));
+    m_evaluating.remove(k);
+    m_results.insert(k, r);
+    return r;
+}
+
+void Worksheet::addMerge(const a1::Range &area)
+{
+    a1::Range joined = area;
+    for (bool grown = true; grown;) {
+        grown = false;
+        for (auto it = m_merges.begin(); it != m_merges.end(); ++it) {
+            if (!it->intersects(joined))
+                continue;
+            joined = {std::min(joined.row1, it->row1), std::min(joined.column1, it->column1),
+                      std::max(joined.row2, it->row2), std::max(joined.column2, it->column2)};
+            m_merges.erase(it);
+            grown = true;
+            break;
+        }
+    }
+    m_merges.push_back(joined);
+    // Only the top left cell of a merged area keeps its value.
+    for (int r = joined.row1; r <= joined.row2; ++r)
+        for (int c = joined.column1; c <= joined.column2; ++c)
+            if ((r != joined.row1 || c != joined.column1) && value(r, c).kind != CellValue::Empty)
+                setValue(r, c, {});
+}
