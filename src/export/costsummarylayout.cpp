@@ -45,6 +45,7 @@ void pageAndColumns(Worksheet &sheet)
         sheet.setColumnWidth(c + 1, widths[c]);
     PageSetup &p = sheet.pageSetup();
     p.printArea = u"A1:AQ59"_qs;
+    p.zoomOff = true;
     p.fitTall = p.fitWide = 1;
     p.landscape = true;
     p.paperSize = 1;

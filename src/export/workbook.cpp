@@ -105,7 +105,7 @@ void writePageSetup(lxw_worksheet *ws, const PageSetup &p)
     lxw_header_footer_options footer{p.footerMargin / inch};
     worksheet_set_header_opt(ws, "", &header);
     worksheet_set_footer_opt(ws, "", &footer);
-    if (p.fitTall || p.fitWide)
+    if (p.zoomOff && (p.fitTall || p.fitWide))
         worksheet_fit_to_pages(ws, uint16_t(p.fitWide), uint16_t(p.fitTall));
     if (p.centreHorizontally)
         worksheet_center_horizontally(ws);

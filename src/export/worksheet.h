@@ -30,6 +30,9 @@ struct CellValue {
 struct PageSetup {
     double topMargin = 54, bottomMargin = 54, leftMargin = 50.4, rightMargin = 50.4;
     double headerMargin = 21.6, footerMargin = 21.6;
+    // Fitting to pages takes effect only with the zoom turned off, as in the spreadsheet
+    // application; with the zoom on, the page breaks decide.
+    bool zoomOff = false;
     int fitTall = 0, fitWide = 0; // 0: not fitted
     bool centreHorizontally = false, centreVertically = false;
     bool landscape = false;

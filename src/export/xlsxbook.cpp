@@ -82,9 +82,8 @@ unsigned char vAlignCode(std::string_view v)
         return CellStyle::VTop;
     if (v == "center")
         return CellStyle::VCentre;
-    if (v == "bottom")
-        return CellStyle::VBottom;
-    return CellStyle::VDefault;
+    // Bottom is the default, written as no attribute.
+    return v.empty() || v == "bottom" ? CellStyle::VBottom : CellStyle::VDefault;
 }
 
 QString builtinFormat(int id)
