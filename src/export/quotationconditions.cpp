@@ -38,7 +38,8 @@ void conditionsSheet(const EstimateDocument &doc, Worksheet &sheet, ExportProgre
     sheet.setColumnWidth(2, 1.5);
     sheet.setColumnWidth(3, 85.0);
     sheet.range(u"B2:C36").setBorder(S::Top, S::Hairline);
-    const int pages = chosen.size() <= 35 ? 1 : 2;
+    // Page 1 holds 33 conditions (rows 3 to 35); more go on to page 2 and need its frame.
+    const int pages = chosen.size() <= 33 ? 1 : 2;
     for (int r = 1; r <= 70 * pages; ++r)
         sheet.setRowHeight(r, 21.75);
     sheet.cells(1, 2, 70 * pages, 7).setFontName(QString::fromUtf16(mincho));

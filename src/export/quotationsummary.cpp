@@ -72,7 +72,8 @@ void summarySheet(const EstimateDocument &doc, Worksheet &sheet, ExportProgress 
     for (int c = 0; c < int(std::size(widths)); ++c)
         sheet.setColumnWidth(c + 1, widths[c]);
     const int g = grandTotalRow(doc);
-    const int pages = std::max(1, int(num::roundEven(num::Real(g) / 37)));
+    // A page holds 34 rows; the count by 37 rows alone would leave the last rows without a page.
+    const int pages = std::max({1, int(num::roundEven(num::Real(g) / 37)), (g + 33) / 34});
     rowsOfPages(sheet, 38 * pages, 7);
     for (int p = 1; p <= pages; ++p) {
         const int h = 38 * (p - 1) + 2;

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <sstream>
 
@@ -15,6 +16,24 @@ qint64 key(int row, int column)
 QString str(const pugi::char_t *text)
 {
     return QString::fromUtf8(text);
+}
+
+// Cell text with the package's escapes of control characters ("_x000D_") decoded.
+QString cellText(const pugi::char_t *text)
+{
+    QString s = str(text);
+    if (!s.contains(u"_x"))
+        return s;
+    static const QRegularExpression escape(u"_x([0-9A-Fa-f]{4})_"_qs);
+    QString out;
+    qsizetype last = 0;
+    for (auto it = escape.globalMatch(s); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        out += QStringView(s).mid(last, m.capturedStart() - last);
+        out += QChar(char16_t(m.capturedView(1).toUShort(nullptr, 16)));
+        last = m.capturedEnd();
+    }
+    return out + QStringView(s).mid(last).toString();
 }
 
 QByteArray utf8(const QString &text)
@@ -41,9 +60,9 @@ QString runText(pugi::xml_node si)
     QString text;
     for (pugi::xml_node child : si.children()) {
         if (std::string_view(child.name()) == "t")
-            text += str(child.text().get());
+            text += cellText(child.text().get());
         else if (std::string_view(child.name()) == "r")
-            text += str(child.child("t").text().get());
+            text += cellText(child.child("t").text().get());
     }
     return text;
 }
@@ -144,7 +163,7 @@ FormulaValue XlsxSheet::storedValue(int row, int column) const
     if (type == "s")
         return FormulaValue::ofText(m_book.sharedString(text.toInt()));
     if (type == "str")
-        return FormulaValue::ofText(text);
+        return FormulaValue::ofText(cellText(v.text().get()));
     if (type == "e")
         return FormulaValue::error(text);
     return FormulaValue::ofNumber(text.toDouble());
