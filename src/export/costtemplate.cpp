@@ -86,7 +86,9 @@ void build(Workbook &book)
     for (int k = 0; k < 4; ++k)
         labourRows(sheet, 6 + 3 * k, 6 + k);
 
-    sheet.range(u"V29").setValue(u"施工費"_qs);
+    // Rows 33 to 39 of the right block are named by the tally's own rows.
+    sheet.range(u"V33:V36").setValue(QString());
+    sheet.range(u"V39").setValue(u"社会保険料相当額"_qs);
     sheet.range(u"V53").setValue(u"NET提示額     [千円]"_qs);
     sheet.range(u"B2:K2").setValue(QString());
     sheet.pageSetup().printArea = u"A1:AQ60"_qs;
