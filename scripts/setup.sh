@@ -11,6 +11,9 @@ packages=(
   libxlsxwriter-dev libzip-dev zipcmp zipmerge ziptool libpugixml-dev
   fonts-ipafont-mincho fonts-ipafont-gothic
   xvfb xauth poppler-utils imagemagick sox
+  # The workbook tests open the written workbooks in LibreOffice; Carlito measures the workbooks'
+  # default font as the spreadsheet application does.
+  libreoffice-calc-nogui fonts-crosextra-carlito
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -60,7 +60,9 @@ public:
         spaces();
         if (m_failed || m_pos != m_text.size())
             return FormulaValue::error(badName);
-        return single(result);
+        // A formula that takes an empty cell gives 0, and is itself never blank.
+        const FormulaValue value = single(result);
+        return value.kind == FormulaValue::Empty ? FormulaValue::ofNumber(0) : value;
     }
 
 private:

@@ -39,6 +39,7 @@ TEST(Formula, EvaluatesAsTheSpreadsheetDoes)
         {u"=IF(A1=\"\",\"\",ROUND(A2/A1*1.0005,3))", FormulaValue::Number, 0.4, u""},
         {u"=ISBLANK(A9)", FormulaValue::Number, 1, u""},
         {u"=ISBLANK(B2)", FormulaValue::Number, 0, u""},            // a formula is not blank
+        {u"=A9", FormulaValue::Number, 0, u""},                      // an empty cell taken gives 0
         {u"=IF(ISBLANK(A9),\"\",A1)", FormulaValue::Text, 0, u""},
         {u"=Round(2.675,2)", FormulaValue::Number, 2.68, u""},       // decimal rounding, any case
         {u"=round(-2.5,0)", FormulaValue::Number, -3, u""},
@@ -234,11 +235,16 @@ TEST(WorkbookFile, FitIsIgnoredWhileTheZoomIsOn)
 TEST(WorkbookFile, UnwritableDestinationLeavesNoFile)
 {
     QTemporaryDir dir;
-    const QString folder = dir.filePath(u"locked"_qs);
-    ASSERT_TRUE(QDir().mkdir(folder));
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     Workbook wb;
     wb.ensureSheets(1);
+    // A destination that is a folder: the write fails and the temporary file goes.
+    const QString folder = dir.filePath(u"locked"_qs);
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const Status onFolder = wb.save(folder);
+    EXPECT_FALSE(onFolder.ok());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
+
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     const QString target = folder + u"/out.xlsx"_qs;
     const Status saved = wb.save(target);
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -246,11 +252,6 @@ TEST(WorkbookFile, UnwritableDestinationLeavesNoFile)
         GTEST_SKIP() << "running with rights that ignore folder permissions";
     EXPECT_TRUE(saved.error().contains(u"out.xlsx"));
     EXPECT_TRUE(QDir(folder).entryList(QDir::Files | QDir::Hidden).isEmpty());
-
-    // A destination that is a folder: the write fails and the temporary file goes.
-    const Status onFolder = wb.save(folder);
-    EXPECT_FALSE(onFolder.ok());
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
 }
 
 TEST(XlsxBook, MissingOrDamagedFilesAreRefusedWithTheReason)
