@@ -8,7 +8,7 @@ namespace costsummary {
 
 namespace {
 
-using S = CellStyle;
+using S = CellFormat;
 
 struct Label {
     const char16_t *range;

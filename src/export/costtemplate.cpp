@@ -11,7 +11,7 @@ namespace costtemplate {
 
 namespace {
 
-using S = CellStyle;
+using S = CellFormat;
 
 void subtotal(Worksheet &sheet, int row, const QString &label, int first, int last)
 {

@@ -8,7 +8,7 @@ namespace quotation {
 
 namespace {
 
-using S = CellStyle;
+using S = CellFormat;
 
 void conditionsPage(const EstimateDocument &doc, Worksheet &sheet, int h)
 {

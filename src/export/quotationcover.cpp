@@ -9,7 +9,7 @@ namespace quotation {
 
 namespace {
 
-using S = CellStyle;
+using S = CellFormat;
 
 void borders(Worksheet &sheet, bool noSpare)
 {

@@ -10,7 +10,7 @@ namespace quotation {
 
 namespace {
 
-using S = CellStyle;
+using S = CellFormat;
 
 bool isFractional(const QString &text)
 {

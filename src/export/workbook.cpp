@@ -14,9 +14,9 @@ namespace {
 uint8_t edgeStyle(unsigned char weight)
 {
     switch (weight) {
-    case CellStyle::Hairline:
+    case CellFormat::Hairline:
         return LXW_BORDER_HAIR;
-    case CellStyle::Thin:
+    case CellFormat::Thin:
         return LXW_BORDER_THIN;
     default:
         return LXW_BORDER_NONE;
@@ -26,15 +26,15 @@ uint8_t edgeStyle(unsigned char weight)
 uint8_t horizontal(unsigned char code)
 {
     switch (code) {
-    case CellStyle::HLeft:
+    case CellFormat::HLeft:
         return LXW_ALIGN_LEFT;
-    case CellStyle::HCentre:
+    case CellFormat::HCentre:
         return LXW_ALIGN_CENTER;
-    case CellStyle::HRight:
+    case CellFormat::HRight:
         return LXW_ALIGN_RIGHT;
-    case CellStyle::HJustify:
+    case CellFormat::HJustify:
         return LXW_ALIGN_JUSTIFY;
-    case CellStyle::HCentreAcross:
+    case CellFormat::HCentreAcross:
         return LXW_ALIGN_CENTER_ACROSS;
     default:
         return LXW_ALIGN_NONE;
@@ -44,18 +44,18 @@ uint8_t horizontal(unsigned char code)
 uint8_t vertical(unsigned char code)
 {
     switch (code) {
-    case CellStyle::VTop:
+    case CellFormat::VTop:
         return LXW_ALIGN_VERTICAL_TOP;
-    case CellStyle::VCentre:
+    case CellFormat::VCentre:
         return LXW_ALIGN_VERTICAL_CENTER;
-    case CellStyle::VBottom:
+    case CellFormat::VBottom:
         return LXW_ALIGN_VERTICAL_BOTTOM;
     default:
         return LXW_ALIGN_NONE;
     }
 }
 
-lxw_format *makeFormat(lxw_workbook *wb, const CellStyle &s)
+lxw_format *makeFormat(lxw_workbook *wb, const CellFormat &s)
 {
     lxw_format *f = workbook_add_format(wb);
     if (!s.fontName.isEmpty())
@@ -65,9 +65,9 @@ lxw_format *makeFormat(lxw_workbook *wb, const CellStyle &s)
         format_set_bold(f);
     if (s.underline)
         format_set_underline(f, LXW_UNDERLINE_SINGLE);
-    if (s.hAlign != CellStyle::HGeneral)
+    if (s.hAlign != CellFormat::HGeneral)
         format_set_align(f, horizontal(s.hAlign));
-    if (s.vAlign != CellStyle::VDefault)
+    if (s.vAlign != CellFormat::VDefault)
         format_set_align(f, vertical(s.vAlign));
     if (s.shrink)
         format_set_shrink(f);
@@ -75,17 +75,17 @@ lxw_format *makeFormat(lxw_workbook *wb, const CellStyle &s)
         format_set_text_wrap(f);
     if (!s.numberFormat.isEmpty())
         format_set_num_format(f, s.numberFormat.toUtf8().constData());
-    if (s.edges[CellStyle::Left])
-        format_set_left(f, edgeStyle(s.edges[CellStyle::Left]));
-    if (s.edges[CellStyle::Right])
-        format_set_right(f, edgeStyle(s.edges[CellStyle::Right]));
-    if (s.edges[CellStyle::Top])
-        format_set_top(f, edgeStyle(s.edges[CellStyle::Top]));
-    if (s.edges[CellStyle::Bottom])
-        format_set_bottom(f, edgeStyle(s.edges[CellStyle::Bottom]));
-    if (s.edges[CellStyle::Diagonal]) {
+    if (s.edges[CellFormat::Left])
+        format_set_left(f, edgeStyle(s.edges[CellFormat::Left]));
+    if (s.edges[CellFormat::Right])
+        format_set_right(f, edgeStyle(s.edges[CellFormat::Right]));
+    if (s.edges[CellFormat::Top])
+        format_set_top(f, edgeStyle(s.edges[CellFormat::Top]));
+    if (s.edges[CellFormat::Bottom])
+        format_set_bottom(f, edgeStyle(s.edges[CellFormat::Bottom]));
+    if (s.edges[CellFormat::Diagonal]) {
         format_set_diag_type(f, LXW_DIAGONAL_BORDER_DOWN);
-        format_set_diag_border(f, edgeStyle(s.edges[CellStyle::Diagonal]));
+        format_set_diag_border(f, edgeStyle(s.edges[CellFormat::Diagonal]));
     }
     if (s.whiteFill) {
         format_set_pattern(f, LXW_PATTERN_SOLID);

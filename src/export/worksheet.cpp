@@ -54,7 +54,7 @@ Range &Range::setValue(const QString &text)
         for (int c = m_area.column1; c <= m_area.column2; ++c)
             m_sheet.setValue(r, c, v);
     if (grouped)
-        restyle([](CellStyle &s) {
+        restyle([](CellFormat &s) {
             if (s.numberFormat.isEmpty())
                 s.numberFormat = separatorFormat;
         });
@@ -91,7 +91,7 @@ Range &Range::restyle(F change)
             const int old = m_sheet.styleId(r, c);
             auto it = changed.find(old);
             if (it == changed.end()) {
-                CellStyle s = m_sheet.styleById(old);
+                CellFormat s = m_sheet.styleById(old);
                 change(s);
                 it = changed.insert(old, m_sheet.internStyle(s));
             }
@@ -102,52 +102,52 @@ Range &Range::restyle(F change)
 
 Range &Range::setFontName(const QString &name)
 {
-    return restyle([&](CellStyle &s) { s.fontName = name; });
+    return restyle([&](CellFormat &s) { s.fontName = name; });
 }
 Range &Range::setFontSize(double points)
 {
-    return restyle([&](CellStyle &s) { s.fontSize = points; });
+    return restyle([&](CellFormat &s) { s.fontSize = points; });
 }
 Range &Range::setBold(bool on)
 {
-    return restyle([&](CellStyle &s) { s.bold = on; });
+    return restyle([&](CellFormat &s) { s.bold = on; });
 }
 Range &Range::setUnderline(bool on)
 {
-    return restyle([&](CellStyle &s) { s.underline = on; });
+    return restyle([&](CellFormat &s) { s.underline = on; });
 }
 Range &Range::setHAlign(int code)
 {
-    return restyle([&](CellStyle &s) { s.hAlign = static_cast<unsigned char>(code); });
+    return restyle([&](CellFormat &s) { s.hAlign = static_cast<unsigned char>(code); });
 }
 Range &Range::setVAlign(int code)
 {
-    return restyle([&](CellStyle &s) { s.vAlign = static_cast<unsigned char>(code); });
+    return restyle([&](CellFormat &s) { s.vAlign = static_cast<unsigned char>(code); });
 }
 Range &Range::setShrink(bool on)
 {
-    return restyle([&](CellStyle &s) { s.shrink = on; });
+    return restyle([&](CellFormat &s) { s.shrink = on; });
 }
 Range &Range::setWrap(bool on)
 {
-    return restyle([&](CellStyle &s) { s.wrap = on; });
+    return restyle([&](CellFormat &s) { s.wrap = on; });
 }
 Range &Range::setNumberFormat(const QString &format)
 {
-    return restyle([&](CellStyle &s) { s.numberFormat = format; });
+    return restyle([&](CellFormat &s) { s.numberFormat = format; });
 }
 Range &Range::setWhiteFill(bool on)
 {
-    return restyle([&](CellStyle &s) { s.whiteFill = on; });
+    return restyle([&](CellFormat &s) { s.whiteFill = on; });
 }
 Range &Range::setOrientation(int degrees)
 {
-    return restyle([&](CellStyle &s) { s.rotation = degrees; });
+    return restyle([&](CellFormat &s) { s.rotation = degrees; });
 }
 
 Range &Range::setBorder(int edge, int weight)
 {
-    return restyle([&](CellStyle &s) { s.edges[size_t(edge)] = static_cast<unsigned char>(weight); });
+    return restyle([&](CellFormat &s) { s.edges[size_t(edge)] = static_cast<unsigned char>(weight); });
 }
 
 Range &Range::setBorderWeight(int edge, int weight)
@@ -157,20 +157,20 @@ Range &Range::setBorderWeight(int edge, int weight)
 
 Range &Range::removeBorder(int edge)
 {
-    restyle([&](CellStyle &s) { s.edges[size_t(edge)] = CellStyle::NoLine; });
+    restyle([&](CellFormat &s) { s.edges[size_t(edge)] = CellFormat::NoLine; });
     // The neighbour's opposite side draws the same line: it goes too.
     auto clearNeighbour = [&](int dr, int dc, int opposite) {
         Range(m_sheet, {m_area.row1 + dr, m_area.column1 + dc, m_area.row2 + dr, m_area.column2 + dc})
-            .restyle([&](CellStyle &s) { s.edges[size_t(opposite)] = CellStyle::NoLine; });
+            .restyle([&](CellFormat &s) { s.edges[size_t(opposite)] = CellFormat::NoLine; });
     };
-    if (edge == CellStyle::Left && m_area.column1 > 1)
-        clearNeighbour(0, -1, CellStyle::Right);
-    else if (edge == CellStyle::Right)
-        clearNeighbour(0, 1, CellStyle::Left);
-    else if (edge == CellStyle::Top && m_area.row1 > 1)
-        clearNeighbour(-1, 0, CellStyle::Bottom);
-    else if (edge == CellStyle::Bottom)
-        clearNeighbour(1, 0, CellStyle::Top);
+    if (edge == CellFormat::Left && m_area.column1 > 1)
+        clearNeighbour(0, -1, CellFormat::Right);
+    else if (edge == CellFormat::Right)
+        clearNeighbour(0, 1, CellFormat::Left);
+    else if (edge == CellFormat::Top && m_area.row1 > 1)
+        clearNeighbour(-1, 0, CellFormat::Bottom);
+    else if (edge == CellFormat::Bottom)
+        clearNeighbour(1, 0, CellFormat::Top);
     return *this;
 }
 
@@ -189,7 +189,7 @@ Range &Range::mergeCells()
 
 Worksheet::Worksheet(const QString &name) : m_name(name)
 {
-    internStyle(CellStyle{});
+    internStyle(CellFormat{});
 }
 
 Range Worksheet::range(QStringView address)
@@ -230,7 +230,7 @@ void Worksheet::setValue(int row, int column, CellValue value)
     at(row, column).value = std::move(value);
 }
 
-const CellStyle &Worksheet::style(int row, int column) const
+const CellFormat &Worksheet::style(int row, int column) const
 {
     return m_styles[size_t(styleId(row, column))];
 }
@@ -246,7 +246,7 @@ void Worksheet::setStyleId(int row, int column, int id)
     at(row, column).style = id;
 }
 
-int Worksheet::internStyle(const CellStyle &style)
+int Worksheet::internStyle(const CellFormat &style)
 {
     auto it = m_styleIds.constFind(style);
     if (it != m_styleIds.constEnd())

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "export/a1.h"
-#include "export/cellstyle.h"
+#include "export/cellformat.h"
 #include "export/formula.h"
 
 #include <QHash>
@@ -68,7 +68,7 @@ public:
     Range &setWhiteFill(bool on = true);
     Range &setOrientation(int degrees);
     // A continuous line on edge `edge` of every cell (thin unless a weight is given).
-    Range &setBorder(int edge, int weight = CellStyle::Thin);
+    Range &setBorder(int edge, int weight = CellFormat::Thin);
     // Changes the weight of an edge of every cell (drawing it where there was none).
     Range &setBorderWeight(int edge, int weight);
     Range &removeBorder(int edge);
@@ -105,12 +105,12 @@ public:
 
     const CellValue &value(int row, int column) const;
     void setValue(int row, int column, CellValue value);
-    const CellStyle &style(int row, int column) const;
+    const CellFormat &style(int row, int column) const;
     int styleId(int row, int column) const;
     void setStyleId(int row, int column, int id);
-    const CellStyle &styleById(int id) const { return m_styles[size_t(id)]; }
+    const CellFormat &styleById(int id) const { return m_styles[size_t(id)]; }
     int styleCount() const { return int(m_styles.size()); }
-    int internStyle(const CellStyle &style);
+    int internStyle(const CellFormat &style);
 
     // The value of a cell as formulas see it; a formula cell gives its computed result.
     FormulaValue result(int row, int column) const;
@@ -148,8 +148,8 @@ private:
 
     QString m_name;
     std::vector<std::vector<Cell>> m_rows;
-    std::vector<CellStyle> m_styles;
-    QHash<CellStyle, int> m_styleIds;
+    std::vector<CellFormat> m_styles;
+    QHash<CellFormat, int> m_styleIds;
     std::map<int, double> m_columnWidths;
     std::map<int, double> m_rowHeights;
     std::vector<a1::Range> m_merges;

@@ -76,33 +76,33 @@ unsigned char edgeWeight(pugi::xml_node side)
 {
     const std::string_view style = side.attribute("style").value();
     if (style.empty())
-        return CellStyle::NoLine;
-    return style == "hair" ? CellStyle::Hairline : CellStyle::Thin;
+        return CellFormat::NoLine;
+    return style == "hair" ? CellFormat::Hairline : CellFormat::Thin;
 }
 
 unsigned char hAlignCode(std::string_view h)
 {
     if (h == "left")
-        return CellStyle::HLeft;
+        return CellFormat::HLeft;
     if (h == "center")
-        return CellStyle::HCentre;
+        return CellFormat::HCentre;
     if (h == "right")
-        return CellStyle::HRight;
+        return CellFormat::HRight;
     if (h == "justify")
-        return CellStyle::HJustify;
+        return CellFormat::HJustify;
     if (h == "centerContinuous")
-        return CellStyle::HCentreAcross;
-    return CellStyle::HGeneral;
+        return CellFormat::HCentreAcross;
+    return CellFormat::HGeneral;
 }
 
 unsigned char vAlignCode(std::string_view v)
 {
     if (v == "top")
-        return CellStyle::VTop;
+        return CellFormat::VTop;
     if (v == "center")
-        return CellStyle::VCentre;
+        return CellFormat::VCentre;
     // Bottom is the default, written as no attribute.
-    return v.empty() || v == "bottom" ? CellStyle::VBottom : CellStyle::VDefault;
+    return v.empty() || v == "bottom" ? CellFormat::VBottom : CellFormat::VDefault;
 }
 
 QString builtinFormat(int id)
@@ -274,7 +274,7 @@ void XlsxSheet::setText(QStringView address, const QString &typed)
         setValue(*area, CellValue::fromText(typed));
 }
 
-CellStyle XlsxSheet::style(int row, int column) const
+CellFormat XlsxSheet::style(int row, int column) const
 {
     return m_book.decodeStyle(cellNode(row, column).attribute("s").as_int());
 }
@@ -380,9 +380,9 @@ XlsxSheet *XlsxBook::sheet(const QString &name)
     return nullptr;
 }
 
-CellStyle XlsxBook::decodeStyle(int xfIndex) const
+CellFormat XlsxBook::decodeStyle(int xfIndex) const
 {
-    CellStyle style;
+    CellFormat style;
     const pugi::xml_node root = m_styles.child("styleSheet");
     pugi::xml_node xf = root.child("cellXfs").find_child([&, i = 0](pugi::xml_node) mutable { return i++ == xfIndex; });
     if (!xf)
@@ -403,12 +403,12 @@ CellStyle XlsxBook::decodeStyle(int xfIndex) const
             style.numberFormat = str(f.attribute("formatCode").value());
 
     const pugi::xml_node border = nth(root.child("borders"), xf.attribute("borderId").as_int());
-    style.edges[CellStyle::Left] = edgeWeight(border.child("left"));
-    style.edges[CellStyle::Right] = edgeWeight(border.child("right"));
-    style.edges[CellStyle::Top] = edgeWeight(border.child("top"));
-    style.edges[CellStyle::Bottom] = edgeWeight(border.child("bottom"));
+    style.edges[CellFormat::Left] = edgeWeight(border.child("left"));
+    style.edges[CellFormat::Right] = edgeWeight(border.child("right"));
+    style.edges[CellFormat::Top] = edgeWeight(border.child("top"));
+    style.edges[CellFormat::Bottom] = edgeWeight(border.child("bottom"));
     if (border.attribute("diagonalDown").as_bool())
-        style.edges[CellStyle::Diagonal] = edgeWeight(border.child("diagonal"));
+        style.edges[CellFormat::Diagonal] = edgeWeight(border.child("diagonal"));
 
     const pugi::xml_node pattern = nth(root.child("fills"), xf.attribute("fillId").as_int()).child("patternFill");
     style.whiteFill = std::string_view(pattern.attribute("patternType").value()) == "solid"

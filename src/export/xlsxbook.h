@@ -2,7 +2,7 @@
 
 #include "base/result.h"
 #include "export/a1.h"
-#include "export/cellstyle.h"
+#include "export/cellformat.h"
 #include "export/formula.h"
 #include "export/worksheet.h"
 #include "export/xlsxpackage.h"
@@ -38,7 +38,7 @@ public:
     void setValue(const a1::Range &area, const CellValue &value);
     void setText(QStringView address, const QString &typed);
     // The decoded style of a cell.
-    CellStyle style(int row, int column) const;
+    CellFormat style(int row, int column) const;
     // Fills the cells white, keeping the rest of their styles.
     void setWhiteFill(const a1::Range &area);
 
@@ -81,7 +81,7 @@ public:
 
     // Shared strings and styles, for the sheets.
     QString sharedString(int index) const { return m_shared.value(index); }
-    CellStyle decodeStyle(int xf) const;
+    CellFormat decodeStyle(int xf) const;
     // The style index of `xf` with a white solid fill.
     int whiteFilled(int xf);
 

@@ -202,10 +202,10 @@ TEST(CostSummary, SummaryFormulasCarryTheirValues)
     EXPECT_EQ(text(s, u"D8"), u"");
     EXPECT_EQ(text(s, u"AA53"), u"#DIV/0!"); // no floor area typed yet
     EXPECT_EQ(s.merges().size() > 300, true);
-    EXPECT_EQ(s.style(2, 25).edges[CellStyle::Diagonal], CellStyle::Thin);
-    EXPECT_EQ(s.style(20, 37).edges[CellStyle::Left], CellStyle::NoLine); // the open remarks area
-    EXPECT_EQ(s.style(10, 36).edges[CellStyle::Left], CellStyle::Hairline);
-    EXPECT_EQ(s.style(20, 34).edges[CellStyle::Left], CellStyle::Thin);
+    EXPECT_EQ(s.style(2, 25).edges[CellFormat::Diagonal], CellFormat::Thin);
+    EXPECT_EQ(s.style(20, 37).edges[CellFormat::Left], CellFormat::NoLine); // the open remarks area
+    EXPECT_EQ(s.style(10, 36).edges[CellFormat::Left], CellFormat::Hairline);
+    EXPECT_EQ(s.style(20, 34).edges[CellFormat::Left], CellFormat::Thin);
     EXPECT_EQ(s.pageSetup().printArea, u"A1:AQ59");
 }
 

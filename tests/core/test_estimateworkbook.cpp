@@ -11,7 +11,7 @@
 
 namespace {
 
-using S = CellStyle;
+using S = CellFormat;
 
 // An estimate of a few items and lines, compiled, exported through the main window's command.
 struct EstimateWorkbook : SheetFixture {
@@ -63,7 +63,7 @@ TEST(BasisList, ListsEveryLineWithLiveFormulas)
     EXPECT_EQ(formulaAt(s, u"AE3"), u"=AC3*(AD3/100)");
     EXPECT_EQ(s.storedValue(3, 31).number, 120);
     EXPECT_EQ(styleAt(s, u"X2").numberFormat, u"#,##0");
-    const CellStyle g2 = styleAt(s, u"G2");
+    const CellFormat g2 = styleAt(s, u"G2");
     EXPECT_EQ(g2.fontSize, 10);
     EXPECT_TRUE(g2.shrink);
     EXPECT_EQ(columnWidthOf(s, 3), 0); // C to F hidden

@@ -11,7 +11,7 @@
 
 namespace {
 
-using S = CellStyle;
+using S = CellFormat;
 
 // Formula cells evaluated over a small sheet: numbers, text, an empty cell and other formulas.
 TEST(Formula, EvaluatesAsTheSpreadsheetDoes)
@@ -179,7 +179,7 @@ TEST(WorkbookFile, CellsFormatsAndPageSetupRoundTrip)
     XlsxSheet &r = written.sheet(u"鏡"_qs);
 
     EXPECT_EQ(textAt(r, u"A1"), u"　御　見　積　書　");
-    const CellStyle a1s = styleAt(r, u"A1");
+    const CellFormat a1s = styleAt(r, u"A1");
     EXPECT_EQ(a1s.fontName, u"ＭＳ 明朝");
     EXPECT_EQ(a1s.fontSize, 22);
     EXPECT_TRUE(a1s.underline);
@@ -187,7 +187,7 @@ TEST(WorkbookFile, CellsFormatsAndPageSetupRoundTrip)
     EXPECT_EQ(a1s.vAlign, S::VBottom);
 
     EXPECT_EQ(r.result(2, 2).kind, FormulaValue::Number);
-    const CellStyle b2 = styleAt(r, u"B2");
+    const CellFormat b2 = styleAt(r, u"B2");
     EXPECT_TRUE(b2.bold && b2.wrap); // shrinking gives way to wrapping, as in the application
     EXPECT_EQ(b2.hAlign, S::HJustify);
 
@@ -198,7 +198,7 @@ TEST(WorkbookFile, CellsFormatsAndPageSetupRoundTrip)
     EXPECT_EQ(r.storedValue(4, 4).kind, FormulaValue::Text);
     EXPECT_EQ(r.storedValue(5, 5).text, u"#DIV/0!");
 
-    const CellStyle f6 = styleAt(r, u"F6");
+    const CellFormat f6 = styleAt(r, u"F6");
     EXPECT_EQ(f6.edges[S::Left], S::Hairline);
     EXPECT_EQ(f6.edges[S::Top], S::Thin);
     EXPECT_EQ(f6.edges[S::Diagonal], S::Thin);
@@ -306,7 +306,7 @@ TEST(XlsxBook, FillingKeepsStylesAndRecomputesFormulas)
     XlsxSheet &r = *reopened.value()->sheet(u"Sheet1"_qs);
     EXPECT_EQ(textAt(r, u"A1"), u"first");
     EXPECT_EQ(textAt(r, u"B2"), u"新しい値");
-    const CellStyle b2 = styleAt(r, u"B2");
+    const CellFormat b2 = styleAt(r, u"B2");
     EXPECT_EQ(b2.fontSize, 14);
     EXPECT_EQ(b2.edges[S::Left], S::Thin);
     EXPECT_TRUE(b2.whiteFill);

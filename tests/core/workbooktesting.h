@@ -49,7 +49,7 @@ inline QString formulaAt(const XlsxSheet &sheet, QStringView address)
     return sheet.formula(c.row, c.column);
 }
 
-inline CellStyle styleAt(const XlsxSheet &sheet, QStringView address)
+inline CellFormat styleAt(const XlsxSheet &sheet, QStringView address)
 {
     const a1::Cell c = at(address);
     return sheet.style(c.row, c.column);

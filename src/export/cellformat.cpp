@@ -1,8 +1,8 @@
-#include "export/cellstyle.h"
+#include "export/cellformat.h"
 
 #include <QHashFunctions>
 
-size_t qHash(const CellStyle &s, size_t seed)
+size_t qHash(const CellFormat &s, size_t seed)
 {
     QtPrivate::QHashCombine combine;
     seed = combine(seed, s.fontName);

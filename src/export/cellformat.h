@@ -8,7 +8,7 @@
 // The look of one workbook cell: what the export operations set on ranges (font, alignment,
 // shrink and wrap, number format, edges, fill, text direction). Values of the alignment and
 // edge fields use the codes the workbook layouts are written in.
-struct CellStyle {
+struct CellFormat {
     // Horizontal alignment codes.
     enum HAlign : unsigned char { HGeneral = 0, HLeft = 2, HCentre = 3, HRight = 4, HJustify = 6, HCentreAcross = 7 };
     // Vertical alignment codes (bottom is the spreadsheet default).
@@ -31,7 +31,7 @@ struct CellStyle {
     QString numberFormat;
     std::array<unsigned char, 5> edges{}; // Weight per EdgeIndex
 
-    bool operator==(const CellStyle &other) const = default;
+    bool operator==(const CellFormat &other) const = default;
 };
 
-size_t qHash(const CellStyle &style, size_t seed = 0);
+size_t qHash(const CellFormat &style, size_t seed = 0);
