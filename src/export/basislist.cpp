@@ -77,15 +77,29 @@ void buildBasisList(const EstimateDocument &doc, Workbook &book, ExportProgress 
         sheet.setColumnWidth(c + 1, widths[c]);
     progress.setMaximum(doc.st1count);
 
+    // Every cell written is 10 pt and shrunk to fit; the separator writes add their format. The
+    // two looks are made once: the list has hundreds of thousands of cells.
+    CellFormat look;
+    look.fontSize = 10;
+    look.shrink = true;
+    const int plain = sheet.internStyle(look);
+    look.numberFormat = u"#,##0"_qs;
+    const int grouped = sheet.internStyle(look);
+
     const TextGrid &lines = doc.lines;
     for (int i = 0; i <= doc.st1count; ++i) {
         const int r = i + 1;
         auto cell = [&](int column) -> Range {
-            return sheet.cells(r, column).setFontSize(10).setShrink();
+            sheet.setStyleId(r, column, plain);
+            return sheet.cells(r, column);
+        };
+        auto separatorCell = [&](int column) -> Range {
+            sheet.setStyleId(r, column, grouped);
+            return sheet.cells(r, column);
         };
         for (const Copied &c : copiedColumns()) {
             if (c.separator)
-                cell(c.sheetColumn).separatorWrite(lines.cell(c.lineColumn, i));
+                separatorCell(c.sheetColumn).setValue(lines.cell(c.lineColumn, i));
             else
                 cell(c.sheetColumn).setValue(lines.cell(c.lineColumn, i));
         }
@@ -102,8 +116,8 @@ void buildBasisList(const EstimateDocument &doc, Workbook &book, ExportProgress 
                 cell(s.rateColumn).setValue(QString::fromUtf16(s.rateHeading));
             else if (hasItem)
                 cell(s.rateColumn).setNumber(double(num::toNumber(doc.items.cell(s.itemColumn, itemRow))));
-            Range result = cell(s.rateColumn + 1);
-            result.separatorWrite(u"=%1%3*(%2%3/100)"_qs.arg(a1::columnLetters(s.amountColumn),
+            Range result = separatorCell(s.rateColumn + 1);
+            result.setValue(u"=%1%3*(%2%3/100)"_qs.arg(a1::columnLetters(s.amountColumn),
                                                               a1::columnLetters(s.rateColumn))
                                       .arg(r));
             if (i == 0)

@@ -214,7 +214,14 @@ Status Workbook::save(const QString &path) const
     temp.close();
     const QByteArray tempName = QFile::encodeName(temp.fileName());
 
-    lxw_workbook *wb = workbook_new(tempName.constData());
+    // Without merged areas and row heights every sheet is written strictly row by row, so the
+    // library can stream the rows out instead of holding every cell: much faster for long lists.
+    bool streamable = true;
+    for (const auto &sheet : m_sheets)
+        streamable = streamable && sheet->merges().empty() && sheet->rowHeights().empty();
+    lxw_workbook_options options{};
+    options.constant_memory = streamable ? LXW_TRUE : LXW_FALSE;
+    lxw_workbook *wb = workbook_new_opt(tempName.constData(), &options);
     if (!wb)
         return Status::failure(u"%1 に書き込めません"_qs.arg(QDir::toNativeSeparators(path)));
     for (const auto &sheet : m_sheets)

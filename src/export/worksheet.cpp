@@ -2,7 +2,6 @@
 
 #include "base/numbers.h"
 
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -28,18 +27,50 @@ CellValue CellValue::fromText(const QString &text, bool *grouped)
         return {Formula, 0, text};
     if (text[0] == u'\'')
         return text.size() == 1 ? CellValue{} : CellValue{Text, 0, text.mid(1)};
-    static const QRegularExpression number(
-        uR"(^\s*[+-]?(\d{1,3}(,\d{3})+|\d*)(\.\d*)?([eE][+-]?\d+)?\s*$)"_qs);
-    const QRegularExpressionMatch m = number.match(text);
-    if (m.hasMatch() && (!m.capturedView(1).isEmpty() || m.capturedView(3).size() > 1)) {
-        QString plain = text.trimmed();
-        const bool hasSeparators = plain.contains(u',');
-        plain.remove(u',');
-        bool ok = false;
-        const double value = plain.toDouble(&ok);
-        if (ok) {
+    // Decimal text: sign, digits (grouped by commas in threes, or plain), a fraction, an exponent,
+    // with spaces around.
+    const QStringView t = QStringView(text).trimmed();
+    qsizetype i = 0;
+    if (i < t.size() && (t[i] == u'+' || t[i] == u'-'))
+        ++i;
+    const qsizetype digitsFrom = i;
+    bool separators = false;
+    int run = 0;
+    for (; i < t.size(); ++i) {
+        if (t[i].isDigit() && t[i].unicode() < 128) {
+            ++run;
+        } else if (t[i] == u',' && run >= 1 && run <= 3 && (!separators ? true : run == 3)) {
+            separators = true;
+            run = 0;
+        } else {
+            break;
+        }
+    }
+    bool ok = i > digitsFrom && run > 0 && (!separators || run == 3);
+    if (separators && t.mid(digitsFrom).startsWith(u','))
+        ok = false;
+    qsizetype fractionDigits = 0;
+    if (i < t.size() && t[i] == u'.') {
+        ++i;
+        for (; i < t.size() && t[i].isDigit() && t[i].unicode() < 128; ++i)
+            ++fractionDigits;
+        ok = ok ? ok : (i - digitsFrom == 1 + fractionDigits && fractionDigits > 0 && !separators);
+    }
+    if (ok && i < t.size() && (t[i] == u'e' || t[i] == u'E')) {
+        qsizetype j = i + 1;
+        if (j < t.size() && (t[j] == u'+' || t[j] == u'-'))
+            ++j;
+        const qsizetype expFrom = j;
+        while (j < t.size() && t[j].isDigit() && t[j].unicode() < 128)
+            ++j;
+        i = j > expFrom ? j : i;
+    }
+    if (ok && i == t.size()) {
+        bool converted = false;
+        const double value = (separators ? t.toString().remove(u',') : t.toString()).toDouble(&converted);
+        if (converted) {
             if (grouped)
-                *grouped = hasSeparators;
+                *grouped = separators;
             return {Number, value, {}};
         }
     }

@@ -92,6 +92,14 @@ TEST(CellValue, TypedTextBecomesWhatTheApplicationMakesOfIt)
         {u"1.5E3", CellValue::Number, 1500, u"", false},
         {u"電工費", CellValue::Text, 0, u"電工費", false},
         {u".", CellValue::Text, 0, u".", false},
+        {u".5", CellValue::Number, 0.5, u"", false},
+        {u" 42 ", CellValue::Number, 42, u"", false},
+        {u"-1,234,567.5", CellValue::Number, -1234567.5, u"", true},
+        {u"12,34", CellValue::Text, 0, u"12,34", false},
+        {u",123", CellValue::Text, 0, u",123", false},
+        {u"1,0000", CellValue::Text, 0, u"1,0000", false},
+        {u"2E", CellValue::Text, 0, u"2E", false},
+        {u"１２", CellValue::Text, 0, u"１２", false},
     };
     for (const Case &c : cases) {
         bool grouped = false;
