@@ -1,6 +1,8 @@
+#include "app/clicalccommand.h"
 #include "app/clicommand.h"
 #include "app/cliestimatecommands.h"
 #include "app/cliexportcommand.h"
+#include "app/cliregistercommand.h"
 
 // Every subcommand of solvara-cli. A new command lives in its own file and adds one line here.
 std::vector<std::unique_ptr<CliCommand>> cliCommands()
@@ -10,5 +12,7 @@ std::vector<std::unique_ptr<CliCommand>> cliCommands()
         commands.push_back(makeListingCommand(QString::fromUtf16(name)));
     commands.push_back(makeResaveCommand());
     commands.push_back(makeExportCommand());
+    commands.push_back(makeCalcCommand());
+    commands.push_back(makeRegisterCommand());
     return commands;
 }
