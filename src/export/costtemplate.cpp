@@ -86,6 +86,12 @@ void build(Workbook &book)
     for (int k = 0; k < 4; ++k)
         labourRows(sheet, 6 + 3 * k, 6 + k);
 
+    // The amounts the fill writes show with separators, its ratios in percent.
+    for (QStringView r : {u"C6:C58", u"E6:E58", u"G6:G58", u"I6:I58", u"N6:N58", u"P6:P58", u"R6:R58", u"T6:T58",
+                          u"W6:X40", u"AA6:AA40", u"AD6:AD40", u"AG6:AG40"})
+        sheet.range(r).setNumberFormat(u"#,##0"_qs).setFontSize(10).setShrink();
+    for (QStringView r : {u"H6:H58", u"S6:S58", u"AE6:AF40"})
+        sheet.range(r).setNumberFormat(u"0%"_qs).setFontSize(10).setShrink();
     // Rows 33 to 39 of the right block are named by the tally's own rows.
     sheet.range(u"V33:V36").setValue(QString());
     sheet.range(u"V39").setValue(u"社会保険料相当額"_qs);
