@@ -11,6 +11,7 @@ class Host;
 class ItemViewGrid;
 class LineEditor;
 class LineGrid;
+class PrintHandler;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -51,6 +52,8 @@ public:
     // The line entry windows: the data entry window opened from the grids, and the keypad and
     // unit windows that the host shows when an operation asks for a value.
     void setEntryWindows(TForm2 *entry, TForm3 *keypad, TForm6 *units);
+    // "印刷": the print options window is handed to it once it exists.
+    PrintHandler &printing() { return *m_print; }
 
     // Shows the document: caption, control states, the grid of the current view, colours.
     void refresh();
@@ -174,4 +177,5 @@ private:
     ConditionScreen *m_conditionScreen = nullptr; // Panel67
     ItemSetupScreen *m_itemScreen = nullptr;      // GroupBox1
     ExportPanel *m_export = nullptr;              // Panel66, Panel80, Panel72, StringGrid9
+    PrintHandler *m_print = nullptr;
 };

@@ -16,6 +16,7 @@
 #include "estimate/views.h"
 #include "export/exportpanel.h"
 #include "output/itemviewgrid.h"
+#include "output/printhandler.h"
 #include "output/sheetgrid.h"
 
 #include <QPushButton>
@@ -68,8 +69,8 @@ void TForm1::Button2Click()
 
 void TForm1::Button79Click()
 {
-    // Printing is not available yet.
-    m_host->beep();
+    m_print->Button79Click();
+    refresh();
 }
 
 void TForm1::ComboBox35Change(const QString &text)
