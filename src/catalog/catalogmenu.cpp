@@ -109,6 +109,9 @@ bool placeButtons(EstimateDocument &doc, Host &host, const QString &code)
         host.error(buttons.error());
         return false;
     }
+    // Every button has its line in the grid, so that "ボタン設定" can give a caption to any of them.
+    if (buttons->rowCount() < buttonsettings::buttonCount + 1)
+        buttons.value().setRowCount(buttonsettings::buttonCount + 1);
     buttonsettings::applyDefaults(buttons.value(), code);
     k.buttons = std::move(buttons.value());
     k.code = code;

@@ -13,6 +13,12 @@
 
 #include <gtest/gtest.h>
 
+// Failure messages show texts as text.
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
 // A program folder with a material data folder inside it, both temporary, and a document whose
 // paths point at them. The current item is row 2 of a small item table.
 struct CatalogFixture {
