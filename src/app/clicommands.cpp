@@ -1,5 +1,6 @@
 #include "app/clicommand.h"
 #include "app/cliestimatecommands.h"
+#include "app/climaterialscommand.h"
 
 // Every subcommand of solvara-cli. A new command lives in its own file and adds one line here.
 std::vector<std::unique_ptr<CliCommand>> cliCommands()
@@ -8,5 +9,6 @@ std::vector<std::unique_ptr<CliCommand>> cliCommands()
     for (const char16_t *name : {u"sheet", u"lines", u"items", u"totals", u"state"})
         commands.push_back(makeListingCommand(QString::fromUtf16(name)));
     commands.push_back(makeResaveCommand());
+    commands.push_back(makeMaterialsCommand());
     return commands;
 }

@@ -99,6 +99,14 @@ bool chooseMenu(EstimateDocument &doc, Host &host, int column, int row)
 
 bool placeButtons(EstimateDocument &doc, Host &host, const QString &code)
 {
+    if (!readButtons(doc, host, code))
+        return false;
+    loadList(doc, host, 1);
+    return true;
+}
+
+bool readButtons(EstimateDocument &doc, Host &host, const QString &code)
+{
     CatalogState &k = doc.catalog;
     // The menu index holds digits only, so the code cannot lead out of the data folder.
     if (!catalogfile::isCode(code))
@@ -121,7 +129,6 @@ bool placeButtons(EstimateDocument &doc, Host &host, const QString &code)
         button.text = k.buttons.cell(0, b);
         button.enabled = buttonsettings::isUsed(k.buttons, b);
     }
-    loadList(doc, host, 1);
     return true;
 }
 

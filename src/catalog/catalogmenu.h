@@ -44,6 +44,8 @@ bool chooseMenu(EstimateDocument &doc, Host &host, int column, int row);
 // button 1. A missing button settings file is shown as an error naming it; the buttons keep what
 // they had then.
 bool placeButtons(EstimateDocument &doc, Host &host, const QString &code);
+// The part of placeButtons before the list: the button settings read, defaulted and placed.
+bool readButtons(EstimateDocument &doc, Host &host, const QString &code);
 
 // A material button k (1 to 20, Button21 to Button40): loads its list with the row it names at the
 // top. A list that cannot be read, or a button line that is not usable, is shown as an error; the
