@@ -1,3 +1,4 @@
+#include "app/clicalccommand.h"
 #include "app/clicommand.h"
 #include "app/cliestimatecommands.h"
 #include "app/climaterialscommand.h"
@@ -10,5 +11,6 @@ std::vector<std::unique_ptr<CliCommand>> cliCommands()
         commands.push_back(makeListingCommand(QString::fromUtf16(name)));
     commands.push_back(makeResaveCommand());
     commands.push_back(makeMaterialsCommand());
+    commands.push_back(makeCalcCommand());
     return commands;
 }

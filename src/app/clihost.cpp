@@ -21,6 +21,12 @@ void CliHost::beep()
     print(u"(beep: refused or nothing to do)"_qs);
 }
 
+void CliHost::refuse(const QString &text)
+{
+    ScriptedHost::refuse(text);
+    m_stopped = true;
+}
+
 void CliHost::print(const QString &line)
 {
     const QByteArray bytes = (line + u'\n').toUtf8();

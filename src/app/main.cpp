@@ -41,7 +41,7 @@ int main(int argc, char *argv[])
     TForm3 form3(form1.document());
     TForm4 form4(form1.document());
     TForm5 form5(form1.document());
-    Tdentakukun dentakukun(form1.document());
+    Tdentakukun dentakukun(form1.document(), form1.host());
     TForm6 form6(form1.document());
     form1.setCompanions(&form3, &dentakukun);
 

@@ -1,5 +1,11 @@
 #include "base/host.h"
 
+void Host::refuse(const QString &text)
+{
+    beep();
+    inform(text);
+}
+
 void Host::inform(const QString &text, const QString &caption)
 {
     message(MessageKind::Information, caption, text, Ok);

@@ -38,6 +38,10 @@ public:
     // it; the command-line program reports where and on what text).
     virtual void silentStop(const QString &where, const QString &text) = 0;
 
+    // An operation refuses to run: the beep and an information message; nothing was changed.
+    // The command-line program counts it as a stop with a message.
+    virtual void refuse(const QString &text);
+
     // Convenience wrappers.
     void inform(const QString &text, const QString &caption = {});
     void warn(const QString &text, const QString &caption = {});

@@ -84,7 +84,7 @@ bool inputOrder(EstimateDocument &doc)
     const int n = doc.st1count;
     struct Key {
         bool numbered;
-        num::Real value;
+        double value;
         int row;
     };
     std::vector<Key> keys;
