@@ -3,6 +3,7 @@
 #include "app/tform1.h"
 #include "app/widgetdump.h"
 #include "calculator/tdentakukun.h"
+#include "catalog/catalogscreens.h"
 #include "catalog/tform4.h"
 #include "entry/tform2.h"
 #include "entry/tform3.h"
@@ -39,11 +40,12 @@ int main(int argc, char *argv[])
     TForm1 form1(programFolder, estimateFile);
     TForm2 form2(form1.document());
     TForm3 form3(form1.document());
-    TForm4 form4(form1.document());
+    TForm4 form4(form1.document(), form1.host());
     TForm5 form5(form1.document());
     Tdentakukun dentakukun(form1.document(), form1.host());
     TForm6 form6(form1.document());
     form1.setCompanions(&form3, &dentakukun);
+    form1.catalogScreens()->setWindows(&form2, &form4, &dentakukun);
 
     // Closing the main window ends the program, whatever other window is still open.
     QObject::connect(&form1, &TForm1::closed, &app, &QCoreApplication::quit);

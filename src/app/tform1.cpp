@@ -2,6 +2,7 @@
 
 #include "app/qthost.h"
 #include "app/startup.h"
+#include "catalog/catalogscreens.h"
 #include "base/textgridmodel.h"
 #include "calculator/tdentakukun.h"
 #include "entry/linegrid.h"
@@ -64,6 +65,7 @@ void TForm1::setCompanions(QWidget *keypad, QWidget *calculator)
 void TForm1::FormCreate(const QString &programFolder, const QString &estimateFile)
 {
     startup::initialize(m_doc, *m_host, startup::programFolder(programFolder), QDate::currentDate());
+    m_catalog->FormCreate();
     setStartSize();
     FormResize();
     startup::openStartFile(m_doc, *m_host, estimateFile);
@@ -138,6 +140,7 @@ void TForm1::refresh()
     m_rounding->setCurrentText(m_doc.settings.ComboBox35);
     m_compressedShown->setChecked(c.RadioButton5);
     m_compressedHidden->setChecked(!c.RadioButton5);
+    m_catalog->refresh();
     applyRowHeights();
     applyScrollRequests();
     applyFocusRequest();

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class CatalogScreens;
 class Host;
 class ItemViewGrid;
 class LineGrid;
@@ -43,6 +44,9 @@ public:
     // The windows created after this one: the keypad and the calculator follow the pointer on the
     // grids, and "DENTAKU" shows the calculator.
     void setCompanions(QWidget *keypad, QWidget *calculator);
+
+    // The material menu and catalog windows with their handlers.
+    CatalogScreens *catalogScreens() const { return m_catalog; }
 
     // Shows the document: caption, control states, the grid of the current view, colours.
     void refresh();
@@ -114,8 +118,7 @@ private:
     void Button56Click();
 
     // Left button column and the notice panel.
-    void Button13Click();
-    void Button15Click();
+    void scrollShownGrids(int delta);
     void Button113Click();
     void Button114Click();
     void Button129Click();
@@ -163,4 +166,5 @@ private:
     SettingsScreen *m_settingsScreen = nullptr;  // Panel23
     ConditionScreen *m_conditionScreen = nullptr; // Panel67
     ItemSetupScreen *m_itemScreen = nullptr;      // GroupBox1
+    CatalogScreens *m_catalog = nullptr;          // Panel9, Panel14
 };

@@ -224,6 +224,8 @@ void CatalogWindow::refresh()
 {
     const CatalogControls &c = m_doc.catalog.controls;
     setVisible(c.Panel14.visible);
+    if (!c.Panel14.visible)
+        return;
     for (int k = 0; k < 20; ++k) {
         m_materialButtons[size_t(k)]->setText(c.materialButtons[size_t(k)].text);
         m_materialButtons[size_t(k)]->setEnabled(c.materialButtons[size_t(k)].enabled);

@@ -129,6 +129,8 @@ void MenuWindow::refresh()
 {
     const CatalogControls &c = m_doc.catalog.controls;
     setVisible(m_doc.controls.Panel9.visible);
+    if (!m_doc.controls.Panel9.visible)
+        return;
     m_hint90->setVisible(c.Panel90.visible);
     m_hint91->setVisible(c.Panel91.visible);
     m_rename->setChecked(c.CheckBox15);

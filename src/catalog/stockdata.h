@@ -6,6 +6,8 @@
 #include <QByteArrayView>
 #include <QStringList>
 
+#include <optional>
+
 class EstimateDocument;
 class Host;
 
@@ -70,6 +72,8 @@ void setQuantitiesTaken(StockData &stock, bool on);
 // keypad when quantities are not taken over (Keypad); other columns may be edited in place (Edit).
 enum class Press { Nothing, Edit, Keypad };
 Press pressed(StockData &stock, int column, int row);
+// The keypad for a Keypad press, its display emptied first.
+std::optional<QString> askQuantity(Host &host);
 // The keypad's text after a Keypad press: it becomes the quantity and the line is marked.
 void quantityTyped(StockData &stock, int row, const QString &text);
 

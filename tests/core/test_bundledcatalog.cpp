@@ -65,9 +65,11 @@ TEST(BundledCatalog, EveryListOpensAndEveryMaterialCanBePicked)
                 b.doc.catalog.ny3 = r;
                 const std::optional<catalogpick::EntryOpening> o = catalogpick::pick(b.doc, b.host);
                 ASSERT_TRUE(o) << b.doc.catalog.Filename.toStdString() << " row " << r;
-                for (int c : {10, 11, 12, 13, 14, 15, 16})
-                    if (!num::isBlank(list.cell(c, r)))
+                for (int c : {10, 11, 12, 13, 14, 15, 16}) {
+                    if (!num::isBlank(list.cell(c, r))) {
                         EXPECT_TRUE(num::isNumber(list.cell(c, r))) << b.doc.catalog.Filename.toStdString() << " " << r;
+                    }
+                }
                 ++materials;
                 unregistered += list.cell(4, r) == u"未登録品";
             }

@@ -56,7 +56,7 @@ TEST(CatalogFiles, MenuIndexRowsAndCodeColumns)
 // message naming the file, the line and the text.
 TEST(CatalogFiles, MenuIndexWithABadCodeIsDamaged)
 {
-    for (const QString bad : {u"../etc"_qs, u"10a"_qs, u"1234567"_qs}) {
+    for (const QString &bad : {u"../etc"_qs, u"10a"_qs, u"1234567"_qs}) {
         Result<TextGrid> m = menuindex::parse(encoded({u"a,101"_qs, u"b,102,c,\"%1\""_qs.arg(bad)}), u"/p/ｺｰﾄﾞ.DATA"_qs);
         ASSERT_FALSE(m.ok()) << bad.toStdString();
         EXPECT_TRUE(m.error().contains(u"/p/ｺｰﾄﾞ.DATA"));

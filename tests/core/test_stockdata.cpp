@@ -111,7 +111,7 @@ TEST(StockData, TheItemCountOfTheFile)
     EXPECT_EQ(s.buffer.cell(linecol::Name, 1), u"LEDベースライト");
 
     // Counts the file cannot back stop the reading, naming the file and the text; nothing changes.
-    for (const QString bad : {u"-1"_qs, u"1.5"_qs, u"2147483647"_qs, u"40"_qs, u"x"_qs}) {
+    for (const QString &bad : {u"-1"_qs, u"1.5"_qs, u"2147483647"_qs, u"40"_qs, u"x"_qs}) {
         r4[8] = bad;
         records[4] = records::join(r4);
         const Status loaded = stock::loadBytes(s, textfile::encodeLines(records).bytes, u"/d/x.kas"_qs);
@@ -162,7 +162,7 @@ TEST(StockData, RegisteringMarkedLines)
 {
     StockTarget t;
     StockData &s = t.stock;
-    for (const QString name : {u"LEDベースライト"_qs, u"未登録の器具"_qs, u"※取付位置は現地打合せ"_qs})
+    for (const QString &name : {u"LEDベースライト"_qs, u"未登録の器具"_qs, u"※取付位置は現地打合せ"_qs})
         stock::pressed(s, StockData::Mark, t.stockRow(name));
     ASSERT_TRUE(stock::registerMarked(t.doc, s, t.host));
     EXPECT_TRUE(t.host.messages.isEmpty());
