@@ -370,7 +370,8 @@ bool CatalogWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_list && event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        // Enter in an open cell editor reaches the list too; the editor's own end handles it.
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !editorOpen()) {
             takeCurrentCell();
             const bool used = catalogedit::enterPressed(m_doc);
             refresh();
@@ -378,6 +379,14 @@ bool CatalogWindow::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QFrame::eventFilter(watched, event);
+}
+
+bool CatalogWindow::editorOpen() const
+{
+    for (const QWidget *child : m_list->viewport()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (child->isVisible())
+            return true;
+    return false;
 }
 
 // Enter in a cell being edited commits it and ends the editing; then it acts as Enter in the list.

@@ -54,6 +54,7 @@ private:
     void act(Operation &&operation);
     void applyListState();
     void takeCurrentCell();
+    bool editorOpen() const;
 
     void MaterialButtonClick(int k);
     void Button101Click();
