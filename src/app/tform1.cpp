@@ -62,6 +62,13 @@ void TForm1::setCompanions(QWidget *keypad, QWidget *calculator)
     }
 }
 
+void TForm1::setEntryWindows(TForm2 *entry, TForm3 *keypad, TForm6 *units)
+{
+    if (m_ownHost)
+        m_ownHost->setInputWindows(keypad, units);
+    Q_UNUSED(entry)
+}
+
 void TForm1::FormCreate(const QString &programFolder, const QString &estimateFile)
 {
     startup::initialize(m_doc, *m_host, startup::programFolder(programFolder), QDate::currentDate());
