@@ -47,7 +47,11 @@ TForm1::TForm1(const QString &programFolder, const QString &estimateFile, Host *
     FormCreate(programFolder, estimateFile);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The grids and screens show the document's tables: they go before the document does.
+    delete takeCentralWidget();
+}
 
 void TForm1::setCompanions(QWidget *keypad, QWidget *calculator)
 {

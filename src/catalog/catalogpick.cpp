@@ -3,6 +3,8 @@
 #include "base/conversionerror.h"
 #include "base/host.h"
 #include "base/numbers.h"
+#include "entry/entryform.h"
+#include "entry/entryopenings.h"
 #include "estimate/columns.h"
 #include "estimate/document.h"
 
@@ -46,7 +48,7 @@ EntryOpening unregisteredOpening(EstimateDocument &doc, int r)
         {u"Edit21"_qs, QString::number(doc.st1count + 1)},
         {u"Edit1"_qs, list.cell(0, r)}, {u"Edit2"_qs, list.cell(1, r)},
         {u"Edit3"_qs, list.cell(2, r)}, {u"Edit4"_qs, list.cell(3, r)},
-        {u"Edit5"_qs, unregisteredNumber(doc)},
+        {u"Edit5"_qs, entryopenings::itemSubNumber(doc, doc.nodrow)},
         {u"ComboBox5"_qs, unregistered},
         {u"Edit7"_qs, QString()}, {u"Edit8"_qs, QString()}, {u"Edit17"_qs, QString()},
         {u"ComboBox6"_qs, list.cell(7, r)},
@@ -67,15 +69,6 @@ std::optional<QString> EntryOpening::field(const QString &name) const
     return std::nullopt;
 }
 
-QString unregisteredNumber(const EstimateDocument &doc)
-{
-    const QString &counter = doc.items.cell(itemcol::Unregistered, doc.nodrow);
-    QString number = QString::number(doc.nodrow) + (num::isBlank(counter) ? QString() : counter);
-    if (number.size() < 4)
-        number = number.rightJustified(4, u'0');
-    return number;
-}
-
 EntryOpening materialOpening(EstimateDocument &doc, int q)
 {
     TextGrid &list = doc.catalog.list;
@@ -86,7 +79,7 @@ EntryOpening materialOpening(EstimateDocument &doc, int q)
     set(u"Edit2", list.cell(1, q));
     set(u"Edit3", list.cell(2, q));
     set(u"Edit4", list.cell(3, q));
-    set(u"Edit5", list.cell(4, q) == unregistered ? unregisteredNumber(doc) : u"0000"_qs);
+    set(u"Edit5", list.cell(4, q) == unregistered ? entryopenings::itemSubNumber(doc, doc.nodrow) : u"0000"_qs);
     set(u"ComboBox5", list.cell(4, q));
     if (list.cell(5, q) == u" ")
         list.setCell(5, q, QString());
@@ -129,7 +122,6 @@ std::optional<EntryOpening> pick(EstimateDocument &doc, Host &host)
             return std::nullopt;
         }
         leaveUnregistered(k.controls);
-        k.listTag = 1;
         return unregisteredOpening(doc, r);
     }
 
@@ -143,11 +135,7 @@ std::optional<EntryOpening> pick(EstimateDocument &doc, Host &host)
         return std::nullopt;
     }
     try {
-        EntryOpening opening = materialOpening(doc, k.row);
-        // Only a pick that opens the window marks the line as new: a failed one must not leave the
-        // mark for the next opening of the window.
-        k.listTag = 1;
-        return opening;
+        return materialOpening(doc, k.row);
     } catch (const ConversionError &e) {
         host.error(e.message());
         return std::nullopt;
@@ -164,6 +152,18 @@ void toggleUnregistered(EstimateDocument &doc)
     } else {
         leaveUnregistered(c);
     }
+}
+
+void openEntry(EntryForm &f, const EstimateDocument &doc, const EntryOpening &opening)
+{
+    for (const auto &[name, text] : opening.fields)
+        if (QString *field = f.field(name))
+            *field = text;
+    if (opening.clearNameList)
+        f.ComboBox5Items.clear();
+    f.firstCatalogName = doc.catalog.list.cell(4, 1);
+    // The new-line mark is set only here, when the window really opens for the pick.
+    entryopenings::openNewLine(f, doc);
 }
 
 void entryClosed(EstimateDocument &doc)

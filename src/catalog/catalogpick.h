@@ -8,6 +8,7 @@
 
 class EstimateDocument;
 class Host;
+struct EntryForm;
 
 // Picking a material from the catalog list: what the data entry window is filled with.
 namespace catalogpick {
@@ -27,9 +28,8 @@ struct EntryOpening {
 // A double-click on the list at its current row (doc.catalog.row): the cell last pressed goes into
 // the bulk rewrite's text box and the row number into the status line; in the edit mode nothing
 // more happens. Otherwise the material of the row is handed over (in the unregistered mode, the
-// code position of the row pressed, for a new unregistered material) and the list's tag becomes
-// 1. A unit price or submission rate that is not a number is shown as a conversion error and
-// nothing opens.
+// code position of the row pressed, for a new unregistered material). A unit price or submission
+// rate that is not a number is shown as a conversion error and nothing opens.
 std::optional<EntryOpening> pick(EstimateDocument &doc, Host &host);
 
 // The opening of the data entry window for the material in list row `row`, as a pick in the
@@ -37,9 +37,9 @@ std::optional<EntryOpening> pick(EstimateDocument &doc, Host &host);
 // ConversionError.
 EntryOpening materialOpening(EstimateDocument &doc, int row);
 
-// The sub-number of an unregistered material under the current item: nodrow followed by the
-// item's "未登録品No.", padded on the left with "0" to four characters.
-QString unregisteredNumber(const EstimateDocument &doc);
+// Fills the data entry window's form with a pick's opening and opens it for a new line under the
+// current item (the form then marks the line as new).
+void openEntry(EntryForm &f, const EstimateDocument &doc, const EntryOpening &opening);
 
 // "未登録品" / "キャンセル" (Button101): the unregistered mode on or off.
 void toggleUnregistered(EstimateDocument &doc);

@@ -7,6 +7,7 @@
 #include "catalog/menuwindow.h"
 #include "catalog/stockdata.h"
 #include "catalog/tform4.h"
+#include "entry/tform2.h"
 #include "estimate/document.h"
 
 #include <QWidget>
@@ -114,15 +115,17 @@ void CatalogScreens::Button89Click()
 
 void CatalogScreens::Button161Click()
 {
-    copperbase::prepare(m_doc);
-    copperbase::apply(m_doc, m_host, false);
+    copperbase::adjust(m_doc, m_host, false);
     emit documentChanged();
 }
 
 void CatalogScreens::openEntry(const catalogpick::EntryOpening &opening)
 {
-    Q_UNUSED(opening)
-    // The data entry window is shown by the line entry windows (not yet available here).
+    if (m_entry) {
+        catalogpick::openEntry(m_entry->form(), m_doc, opening);
+        m_entry->showEntry();
+    }
     catalogpick::entryClosed(m_doc);
+    refresh();
     emit documentChanged();
 }

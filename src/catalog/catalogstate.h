@@ -70,7 +70,6 @@ struct CatalogState {
     int nx3 = 0, ny3 = 0;               // list cell of the last left press
     int ux3 = 0, uy3 = 0;               // list cell of the last left release
     int md3 = 0;                        // 1 after a click or double-click in the list
-    int listTag = 0;                    // StringGrid3.Tag: 1 while a picked line is being entered
     int lastChangeColumn = -1;          // column of the last bulk change, for "戻る"
     int lastChangeFirst = 0;            // and its rows
     int lastChangeLast = -1;

@@ -3,6 +3,7 @@
 #include "base/conversionerror.h"
 #include "base/host.h"
 #include "base/numbers.h"
+#include "entry/unitchoices.h"
 #include "estimate/document.h"
 #include "estimate/linecalculation.h"
 #include "estimate/sheetcompiler.h"
@@ -15,14 +16,12 @@ double multiplier(double v)
     return double(num::Real(v) / 1000 + a);
 }
 
-void prepare(EstimateDocument &doc)
-{
-    doc.settings.TForm6_ComboBox1 = doc.settings.Edit62;
-}
-
-bool apply(EstimateDocument &doc, Host &host, bool settingsShown)
+bool adjust(EstimateDocument &doc, Host &host, bool settingsShown)
 {
     Settings &s = doc.settings;
+    // Showing the unit window resets its manual box from the estimate's stored flag.
+    unitchoices::shown(doc);
+    s.TForm6_ComboBox1 = host.copperBaseChoice(s.Edit62).value_or(s.Edit62);
     s.Edit62 = s.TForm6_ComboBox1;
     const QString text = num::isBlank(s.Edit62) ? u"100"_qs : s.Edit62;
     double base = 0;

@@ -4,6 +4,7 @@
 #include "base/host.h"
 #include "base/numbers.h"
 #include "catalog/catalogfile.h"
+#include "entry/keypadprompt.h"
 #include "estimate/columns.h"
 #include "estimate/document.h"
 #include "estimate/linecalculation.h"
@@ -357,10 +358,9 @@ Press pressed(StockData &stock, int column, int row)
     return Press::Edit;
 }
 
-std::optional<QString> askQuantity(Host &host)
+std::optional<QString> askQuantity(EstimateDocument &doc, Host &host)
 {
-    Q_UNUSED(host) // TEMP: the keypad window comes through the host with the line entry windows
-    return std::nullopt;
+    return keypadprompt::ask(doc, host, QString(), true, false);
 }
 
 void quantityTyped(StockData &stock, int row, const QString &text)

@@ -72,8 +72,9 @@ void setQuantitiesTaken(StockData &stock, bool on);
 // keypad when quantities are not taken over (Keypad); other columns may be edited in place (Edit).
 enum class Press { Nothing, Edit, Keypad };
 Press pressed(StockData &stock, int column, int row);
-// The keypad for a Keypad press, its display emptied first.
-std::optional<QString> askQuantity(Host &host);
+// The keypad for a Keypad press, its display emptied first; its "登録" does not mark the estimate
+// changed (the registration does).
+std::optional<QString> askQuantity(EstimateDocument &doc, Host &host);
 // The keypad's text after a Keypad press: it becomes the quantity and the line is marked.
 void quantityTyped(StockData &stock, int row, const QString &text);
 

@@ -217,7 +217,7 @@ void TForm4::StringGrid1MouseDown(int column, int row, Qt::MouseButton button)
     const stock::Press press = stock::pressed(m_stock, column, row);
     if (press == stock::Press::Keypad) {
         // The quantity is typed on the keypad; what it returns becomes the quantity.
-        const std::optional<QString> typed = stock::askQuantity(m_host);
+        const std::optional<QString> typed = stock::askQuantity(m_doc, m_host);
         stock::quantityTyped(m_stock, row, typed.value_or(QString()));
     }
     refresh();

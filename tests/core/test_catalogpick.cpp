@@ -2,6 +2,7 @@
 
 #include "catalog/catalogedit.h"
 #include "catalog/catalogpick.h"
+#include "entry/entryform.h"
 
 namespace {
 
@@ -48,8 +49,19 @@ TEST(CatalogPick, HandsTheMaterialToTheEntryWindow)
     // The list itself gets the defaults it handed over.
     EXPECT_EQ(f.doc.catalog.list.cell(5, 1), u"");
     EXPECT_EQ(f.doc.catalog.list.cell(16, 1), u"100");
-    EXPECT_EQ(f.doc.catalog.listTag, 1);
     EXPECT_EQ(f.doc.catalog.controls.Edit53, u"LEDベースライト");
+
+    // The data entry window's form, opened with it for a new line.
+    EntryForm form;
+    form.ComboBox5Items = {u"前の候補"_qs};
+    catalogpick::openEntry(form, f.doc, *o);
+    EXPECT_EQ(form.newLineFlag, 1);
+    EXPECT_EQ(form.editFlag, 0);
+    EXPECT_EQ(form.Edit11, u"1235");
+    EXPECT_EQ(form.Edit21, u"8");
+    EXPECT_EQ(form.Label28, u"提出単価：1112");
+    EXPECT_TRUE(form.ComboBox5Items.isEmpty());
+    EXPECT_EQ(form.firstCatalogName, u"LEDベースライト");
     EXPECT_EQ(f.doc.catalog.controls.Label14.text, u"選択行Ｎｏ．1");
 }
 
@@ -64,25 +76,14 @@ TEST(CatalogPick, UnregisteredLineAndBlankPrice)
     EXPECT_EQ(o->field(u"Edit19"_qs), u"100");
     EXPECT_EQ(o->status, u"提出単価：0");
     EXPECT_EQ(f.doc.catalog.list.cell(8, 2), u"0");
-
-    struct Case { int row; const char16_t *counter; const char16_t *number; } numbers[] = {
-        {2, u"1", u"0021"}, {2, u"", u"0002"}, {2, u" ", u"0002"}, {12, u"34", u"1234"}, {105, u"7", u"1057"},
-    };
-    for (const Case &c : numbers) {
-        f.doc.nodrow = c.row;
-        f.doc.items.setCell(itemcol::Unregistered, c.row, QString::fromUtf16(c.counter));
-        EXPECT_EQ(catalogpick::unregisteredNumber(f.doc), QString::fromUtf16(c.number));
-    }
 }
 
-// A price that is not a number stops the pick before the window opens, and the line is not
-// marked as new for the next opening of the window.
+// A price that is not a number stops the pick before the window opens.
 TEST(CatalogPick, APriceThatIsNotANumber)
 {
     PickFixture f;
     EXPECT_FALSE(f.pickRow(3));
     EXPECT_TRUE(f.shown(u"abc"_qs));
-    EXPECT_EQ(f.doc.catalog.listTag, 0);
 }
 
 TEST(CatalogPick, EditModeOnlyEdits)
@@ -92,7 +93,6 @@ TEST(CatalogPick, EditModeOnlyEdits)
     EXPECT_FALSE(f.pickRow(1));
     EXPECT_EQ(f.doc.catalog.controls.Edit53, u"LEDベースライト");
     EXPECT_EQ(f.doc.catalog.list.cell(16, 1), u" ");
-    EXPECT_EQ(f.doc.catalog.listTag, 0);
 }
 
 TEST(CatalogPick, UnregisteredModeTakesTheCodePositionOfTheRow)
@@ -114,7 +114,6 @@ TEST(CatalogPick, UnregisteredModeTakesTheCodePositionOfTheRow)
     EXPECT_EQ(o->field(u"Edit12"_qs), u" ");
     EXPECT_EQ(o->field(u"Edit7"_qs), u"");
     EXPECT_FALSE(o->field(u"Edit19"_qs)); // the rates stay as the window has them
-    EXPECT_EQ(f.doc.catalog.listTag, 1);
     EXPECT_FALSE(c.Panel82.visible);
     EXPECT_EQ(c.Button101.text, u"未登録品");
     EXPECT_TRUE(c.Button20.enabled && c.Button42.enabled && c.Button43.enabled);

@@ -32,7 +32,12 @@ struct CopperFixture : SheetFixture {
             doc.lines.setCell(linecol::Submission, r, u"60"_qs);
         }
         doc.settings.Edit62 = u"800"_qs;
-        copperbase::prepare(doc);
+    }
+    // The unit window closed with `base` in its copper-base list.
+    bool adjust(const QString &base, bool settingsShown = false)
+    {
+        host.copperBaseAnswers = {base};
+        return copperbase::adjust(doc, host, settingsShown);
     }
     // Compilation sorts the lines, so they are found by name.
     const QString &cell(int c, int r) const
@@ -50,9 +55,8 @@ struct CopperFixture : SheetFixture {
 TEST(CopperBase, AdjustmentRecalculatesCableRates)
 {
     CopperFixture f;
-    EXPECT_EQ(f.doc.settings.TForm6_ComboBox1, u"800");
-    f.doc.settings.TForm6_ComboBox1 = u"1000"_qs;
-    ASSERT_TRUE(copperbase::apply(f.doc, f.host, false));
+    ASSERT_TRUE(f.adjust(u"1000"_qs));
+    EXPECT_EQ(f.host.copperBaseShown, QStringList{u"800"_qs});
     EXPECT_EQ(f.doc.settings.Edit62, u"1000");
     EXPECT_DOUBLE_EQ(f.doc.Curitu, 1.2);
     EXPECT_EQ(f.doc.controls.Label171.text, u"1.2");
@@ -64,8 +68,7 @@ TEST(CopperBase, AdjustmentRecalculatesCableRates)
     EXPECT_TRUE(f.doc.controls.showSheet);
 
     // A second adjustment starts from the base rates again.
-    f.doc.settings.TForm6_ComboBox1 = u"500"_qs;
-    ASSERT_TRUE(copperbase::apply(f.doc, f.host, false));
+    ASSERT_TRUE(f.adjust(u"500"_qs));
     EXPECT_EQ(f.cell(linecol::Submission, f.cable), u"42");
 }
 
@@ -73,22 +76,28 @@ TEST(CopperBase, AdjustmentRecalculatesCableRates)
 TEST(CopperBase, ManualBoxKeepsRates)
 {
     CopperFixture f;
-    f.doc.settings.TForm6_CheckBox1 = true;
-    f.doc.settings.TForm6_ComboBox1 = u"2000"_qs;
-    ASSERT_TRUE(copperbase::apply(f.doc, f.host, false));
+    f.doc.copperManualFlag = 1; // the estimate stores the manual choice; the window shows it
+    ASSERT_TRUE(f.adjust(u"2000"_qs));
+    EXPECT_TRUE(f.doc.settings.TForm6_CheckBox1);
     EXPECT_DOUBLE_EQ(f.doc.Curitu, 2.4);
     EXPECT_EQ(f.cell(linecol::Submission, f.cable), u"60");
 }
 
 TEST(CopperBase, WhenNothingIsRecalculated)
 {
+    // Without a unit window the list keeps the setting, and the multiplier follows it.
+    {
+        CopperFixture f;
+        f.doc.settings.Edit62 = u"1500"_qs;
+        ASSERT_TRUE(copperbase::adjust(f.doc, f.host, false));
+        EXPECT_EQ(f.doc.controls.Label171.text, u"1.9");
+    }
     // The settings screen is open, or there is no current item: the multiplier only.
     for (bool settingsShown : {true, false}) {
         CopperFixture f;
         if (!settingsShown)
             f.doc.controls.Label18.text.clear();
-        f.doc.settings.TForm6_ComboBox1 = u" "_qs;
-        ASSERT_TRUE(copperbase::apply(f.doc, f.host, settingsShown));
+        ASSERT_TRUE(f.adjust(u" "_qs, settingsShown));
         EXPECT_EQ(f.doc.controls.Label171.text, u"0.3");
         EXPECT_EQ(f.cell(linecol::Submission, f.cable), u"60");
         EXPECT_FALSE(f.doc.controls.showSheet);
@@ -96,8 +105,7 @@ TEST(CopperBase, WhenNothingIsRecalculated)
 
     // A base that is not a number: shown, Edit62 takes the text, the multiplier stays.
     CopperFixture f;
-    f.doc.settings.TForm6_ComboBox1 = u"8OO"_qs;
-    EXPECT_FALSE(copperbase::apply(f.doc, f.host, false));
+    EXPECT_FALSE(f.adjust(u"8OO"_qs));
     EXPECT_EQ(f.doc.settings.Edit62, u"8OO");
     EXPECT_DOUBLE_EQ(f.doc.Curitu, 1.0);
     EXPECT_EQ(f.doc.controls.Label171.text, u"1");
