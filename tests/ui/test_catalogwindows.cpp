@@ -1,6 +1,8 @@
 #include "app/tform1.h"
 #include "base/scriptedhost.h"
+#include "catalog/catalogscreens.h"
 #include "catalog/tform4.h"
+#include "entry/tform2.h"
 #include "estimate/columns.h"
 #include "storage/textfile.h"
 #include "uitesting.h"
@@ -16,6 +18,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -181,4 +184,60 @@ TEST(CatalogWindows, StockWindowTakesTwoMarkedLines)
             ++taken;
     EXPECT_EQ(taken, 2);
     EXPECT_EQ(doc.kidou, 1);
+}
+
+// The whole path: 材料選択, a group, a material button, a double-click on a material, the data
+// entry window filled, the quantity typed, 登録, the line in the table, then 見積書表示.
+TEST(CatalogWindows, PickRegistersALineThatTheSheetShows)
+{
+    CatalogWindows w;
+    EstimateDocument &doc = w.form.document();
+    TForm2 entry(doc, w.host);
+    w.form.catalogScreens()->setWindows(&entry, nullptr, nullptr);
+    const int before = doc.st1count;
+
+    w.click(u"Button13");
+    QTest::mousePress(w.menu()->viewport(), Qt::LeftButton, {}, w.menuCell(1, 6)); // 照明器具 107
+    w.click(u"Button22"); // ダウンライト
+    ASSERT_EQ(w.listGrid().cell(5, 4), u"φ125 100形相当");
+
+    QString shownName, shownPrice, shownStatus;
+    QTimer::singleShot(0, [&] {
+        EntryForm &f = entry.form();
+        shownName = f.ComboBox5;
+        shownPrice = f.Edit11;
+        shownStatus = f.Label28;
+        // The quantity is the keypad's target: 1, 2 on the window's keypad, then 登録.
+        QTest::mouseClick(entry.findChild<QPushButton *>(u"Button1"_qs), Qt::LeftButton);
+        QTest::mouseClick(entry.findChild<QPushButton *>(u"Button2"_qs), Qt::LeftButton);
+        QTest::mouseClick(entry.findChild<QPushButton *>(u"Button14"_qs), Qt::LeftButton);
+    });
+    uitesting::doubleClick(w.list()->viewport(), w.listCell(4, 4));
+
+    EXPECT_EQ(shownName, u"LEDダウンライト");
+    EXPECT_EQ(shownPrice, u"12800");
+    EXPECT_EQ(shownStatus, u"提出単価：9600");
+    EXPECT_FALSE(w.shown(u"Panel14"));
+    EXPECT_FALSE(w.shown(u"Panel9"));
+    ASSERT_EQ(doc.st1count, before + 1);
+    int row = 0;
+    for (int r = 1; r <= doc.st1count; ++r)
+        if (doc.lines.cell(linecol::Spec1, r) == u"φ125 100形相当")
+            row = r;
+    ASSERT_GT(row, 0);
+    EXPECT_EQ(doc.lines.cell(linecol::Quantity, row), u"12");
+    EXPECT_EQ(doc.lines.cell(linecol::Item, row), doc.koumokumei);
+    EXPECT_EQ(doc.lines.cell(linecol::Sub, row), u"0000");
+    EXPECT_EQ(doc.kidou, 1);
+
+    w.click(u"Button16");
+    bool onSheet = false;
+    for (int r = 1; r < doc.sheet.rowCount(); ++r)
+        onSheet = onSheet || doc.sheet.cell(8, r) == u"φ125 100形相当 昼白色"; // both specifications
+    EXPECT_TRUE(onSheet);
+
+    // "前回材料" returns to the last list.
+    w.click(u"Button15");
+    EXPECT_TRUE(w.shown(u"Panel14"));
+    EXPECT_EQ(w.listGrid().cell(5, 4), u"φ125 100形相当");
 }
