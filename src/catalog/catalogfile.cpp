@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include <vector>
+
 namespace catalogfile {
 
 Result<QByteArray> readBytes(const QString &path)
@@ -20,10 +22,33 @@ Result<QByteArray> readBytes(const QString &path)
 
 TextGrid toGrid(QByteArrayView bytes, int columns, int firstRow)
 {
-    const QStringList lines = textfile::splitLines(textfile::decode(bytes));
-    TextGrid grid(columns, firstRow + int(std::min<qsizetype>(lines.size(), TextGrid::maxRows - firstRow)));
-    for (int i = 0; firstRow + i < grid.rowCount(); ++i)
-        records::fillRow(grid, firstRow + i, lines[i]);
+    const QString text = textfile::decode(bytes);
+    const QStringView all(text);
+    // The lines as views into the text, ended by CR LF, LF or CR; no empty line after the last.
+    std::vector<QStringView> lines;
+    lines.reserve(size_t(all.count(u'\n') + 1));
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        const QChar c = all[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.push_back(all.sliced(start, i - start));
+        if (c == u'\r' && i + 1 < all.size() && all[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < all.size())
+        lines.push_back(all.sliced(start));
+
+    const int rows = firstRow + int(std::min<size_t>(lines.size(), size_t(TextGrid::maxRows - firstRow)));
+    TextGrid grid(columns, rows);
+    static const QString space = u" "_qs;
+    for (int r = firstRow; r < rows; ++r) {
+        records::FieldReader reader(lines[size_t(r - firstRow)]);
+        int c = 0;
+        for (QStringView field; c < columns && reader.next(field); ++c)
+            grid.setCell(c, r, field == u" " ? space : field.toString());
+    }
     return grid;
 }
 
