@@ -171,6 +171,7 @@ void CatalogWindow::createEditControls()
     m_buttons->setHeaderLook({QColor(0xFE, 0xF3, 0xDE), Qt::black, GridView::gridTextFont()});
     const int widths[] = {180, 120, 80};
     m_buttons->setColumnWidths(widths);
+    m_buttons->setDefaultRowHeight(24);
     m_buttons->setEditTriggers(QAbstractItemView::AllEditTriggers);
     m_buttons->gridModel()->setCellEditing([](int, int row) { return row >= 1; },
                                            [this](int column, int row, const QString &text) {
@@ -355,7 +356,7 @@ void CatalogWindow::layoutControls()
     m_rewrite->setGeometry(leftWidth + 2, lowerTop + stripHeight + 2, listWidth, rewriteHeight);
 
     // The button settings grid and its help, over the right of the list.
-    const int gridHeight = std::min(listHeight, 22 * 24 + 30);
+    const int gridHeight = std::min(listHeight, 21 * m_buttons->defaultRowHeight() + 6);
     m_buttons->setGeometry(right - 410, listTop, 406, gridHeight);
     m_help->setGeometry(right - 410 - 520, listTop, 510, 150);
     m_buttons->raise();

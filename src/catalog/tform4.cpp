@@ -91,11 +91,13 @@ void TForm4::createControls()
     m_markAll->setGeometry(8, 42, 110, 28);
     m_quantities->setGeometry(130, 44, 20, 24);
     quantitiesCaption->setGeometry(150, 42, 230, 28);
-    itemCaption->setGeometry(780, 6, 110, 30);
-    m_item->setGeometry(890, 6, 360, 30);
-    hint->setGeometry(400, 42, 560, 28);
-    store->setGeometry(1260, 6, 100, 30);
-    close->setGeometry(1366, 6, 100, 30);
+    itemCaption->setGeometry(392, 42, 110, 28);
+    m_item->setGeometry(502, 42, 360, 28);
+    hint->setGeometry(870, 42, 600, 28);
+    // "登録" and "閉じる" keep to the right edge (placed on resizing), so that a narrow screen
+    // still shows them.
+    m_store = store;
+    m_close = close;
 
     m_grid = new GridView(m_stock.grid, [this](int c, int r) { return stockCell(m_stock, c, r); }, this);
     m_grid->setObjectName(u"StringGrid1"_qs);
@@ -167,12 +169,17 @@ void TForm4::changeEvent(QEvent *event)
 void TForm4::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
-    const int w = std::clamp(width(), std::min(leastWidth, width()), designWidth);
+    int least = leastWidth;
+    if (const QScreen *s = screen(); s && s->geometry().width() < least)
+        least = s->geometry().width();
+    const int w = std::clamp(width(), least, designWidth);
     if (w != width()) {
         resize(w, height());
         return;
     }
     m_top->setGeometry(0, 0, w, topHeight);
+    m_close->setGeometry(w - 108, 6, 100, 30);
+    m_store->setGeometry(w - 214, 6, 100, 30);
     m_grid->setGeometry(0, topHeight, w, height() - topHeight);
 }
 

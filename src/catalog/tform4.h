@@ -54,5 +54,7 @@ private:
     QCheckBox *m_quantities = nullptr; // CheckBox6
     QPushButton *m_markAll = nullptr;  // Button7
     QLabel *m_item = nullptr;          // Label18
+    QPushButton *m_store = nullptr;    // Button2
+    QPushButton *m_close = nullptr;    // Button3
     bool m_refreshing = false;
 };
