@@ -241,3 +241,19 @@ TEST(CatalogWindows, PickRegistersALineThatTheSheetShows)
     EXPECT_TRUE(w.shown(u"Panel14"));
     EXPECT_EQ(w.listGrid().cell(5, 4), u"φ125 100形相当");
 }
+
+// A program folder without its menu index: start-up names the file and the program goes on.
+TEST(CatalogWindows, StartUpWithoutAMenuIndex)
+{
+    ProgramCopy program;
+    QFile::remove(program.path(u"ｺｰﾄﾞ.DATA"_qs));
+    ScriptedHost host;
+    TForm1 form(program.dir.path(), programData() + u"/sample.kas"_qs, &host);
+    form.show();
+    ASSERT_EQ(host.messages.size(), 1);
+    EXPECT_TRUE(host.messages[0].text.contains(program.path(u"ｺｰﾄﾞ.DATA"_qs)));
+    EXPECT_EQ(form.document().st1count, 36); // the estimate was opened all the same
+    QTest::mouseClick(form.findChild<QPushButton *>(u"Button13"_qs), Qt::LeftButton);
+    EXPECT_TRUE(form.findChild<QWidget *>(u"Panel9"_qs)->isVisible());
+    EXPECT_EQ(form.document().catalog.menu.rowCount(), 0);
+}
