@@ -2,6 +2,7 @@
 #include "app/clicommand.h"
 #include "app/cliestimatecommands.h"
 #include "app/climaterialscommand.h"
+#include "app/cliregistercommand.h"
 
 // Every subcommand of solvara-cli. A new command lives in its own file and adds one line here.
 std::vector<std::unique_ptr<CliCommand>> cliCommands()
@@ -12,5 +13,6 @@ std::vector<std::unique_ptr<CliCommand>> cliCommands()
     commands.push_back(makeResaveCommand());
     commands.push_back(makeMaterialsCommand());
     commands.push_back(makeCalcCommand());
+    commands.push_back(makeRegisterCommand());
     return commands;
 }

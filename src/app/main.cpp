@@ -46,7 +46,6 @@ int main(int argc, char *argv[])
     TForm6 form6(form1.document());
     form1.setCompanions(&form3, &dentakukun);
     form1.setEntryWindows(&form2, &form3, &form6);
-    form2.setCalculator(&dentakukun);
     form1.catalogScreens()->setWindows(&form2, &form4, &dentakukun);
 
     // Closing the main window ends the program, whatever other window is still open.

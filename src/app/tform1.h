@@ -10,6 +10,7 @@
 class CatalogScreens;
 class Host;
 class ItemViewGrid;
+class LineEditor;
 class LineGrid;
 class QComboBox;
 class QFrame;
@@ -132,6 +133,7 @@ private:
     // Sheet pop-up entries whose figures the core computes.
     void N41Click();
     void NET1Click();
+    void NET2Click();
     void N35Click();
     void N43Click();
     void N45Click();
@@ -167,6 +169,7 @@ private:
     QRadioButton *m_compressedShown = nullptr;  // RadioButton5
     QRadioButton *m_compressedHidden = nullptr; // RadioButton6
     LineGrid *m_lines = nullptr;
+    LineEditor *m_lineEditor = nullptr;
     ItemViewGrid *m_itemView = nullptr;
     SheetGrid *m_sheet = nullptr;
     SettingsScreen *m_settingsScreen = nullptr;  // Panel23
