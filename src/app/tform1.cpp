@@ -20,6 +20,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QRadioButton>
 #include <QScreen>
 
@@ -82,6 +83,12 @@ void TForm1::setEntryWindows(TForm2 *entry, TForm3 *keypad, TForm6 *units)
     });
     connect(m_lineEditor, &LineEditor::firstRowsRequested, this, &TForm1::Button56Click);
     connect(m_lineEditor, &LineEditor::lastRowsRequested, this, &TForm1::Button114Click);
+    // A row without a line opens the material menu; "Stokの呼出" is the stock button.
+    connect(m_lineEditor, &LineEditor::materialMenuRequested, m_catalog, &CatalogScreens::Button13Click);
+    if (auto *stock = m_lineEditor->popupMenu()->findChild<QAction *>(u"N17"_qs)) {
+        stock->setEnabled(true);
+        connect(stock, &QAction::triggered, m_catalog, &CatalogScreens::Button89Click);
+    }
     // The calculator hands its values to the line editing and to the data entry window.
     if (auto *dentakukun = qobject_cast<Tdentakukun *>(m_calculator)) {
         m_lineEditor->setCalculatorInput([dentakukun] { dentakukun->inputValue(); });

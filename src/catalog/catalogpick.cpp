@@ -14,6 +14,11 @@ namespace {
 
 const QString unregistered = u"未登録品"_qs;
 
+QString blankAsEmpty(const QString &text)
+{
+    return num::isBlank(text) ? QString() : text;
+}
+
 bool editing(const CatalogState &k)
 {
     return k.controls.Button42.text == u"設定保存";
@@ -84,8 +89,10 @@ EntryOpening materialOpening(EstimateDocument &doc, int q)
     if (list.cell(5, q) == u" ")
         list.setCell(5, q, QString());
     set(u"Edit7", list.cell(5, q));
-    set(u"Edit8", list.cell(6, q));
-    set(u"Edit17", list.cell(9, q));
+    // A blank second specification or category is handed over empty, as lines read from a file
+    // hold it, so that the same material picked again matches those lines.
+    set(u"Edit8", blankAsEmpty(list.cell(6, q)));
+    set(u"Edit17", blankAsEmpty(list.cell(9, q)));
     set(u"ComboBox6", list.cell(7, q));
 
     for (int c : {16, 17})

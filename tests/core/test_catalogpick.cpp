@@ -73,6 +73,7 @@ TEST(CatalogPick, UnregisteredLineAndBlankPrice)
     // Item row 2 with its counter "1".
     EXPECT_EQ(o->field(u"Edit5"_qs), u"0021");
     EXPECT_EQ(o->field(u"Edit11"_qs), u"0");
+    EXPECT_EQ(o->field(u"Edit8"_qs), u""); // a blank held as a space goes over empty
     EXPECT_EQ(o->field(u"Edit19"_qs), u"100");
     EXPECT_EQ(o->status, u"提出単価：0");
     EXPECT_EQ(f.doc.catalog.list.cell(8, 2), u"0");

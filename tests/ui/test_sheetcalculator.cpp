@@ -165,7 +165,7 @@ TEST(SheetCalculator, NetRateChangeFromThePopupMenu)
     EXPECT_EQ(w.doc().settings.Edit56, u"90"_qs);
     EXPECT_FALSE(w.form.findChild<QWidget *>(u"Panel23"_qs)->isVisible());
     EXPECT_EQ(net2->text(), u"NET提示率 90% を変更する"_qs);
-    EXPECT_TRUE(w.doc().controls.NET1.text.contains(u"4,760,000"_qs)) << w.doc().controls.NET1.text.toStdString();
+    EXPECT_TRUE(w.doc().controls.NET1.text.contains(u"4,720,000"_qs)) << w.doc().controls.NET1.text.toStdString();
 }
 
 } // namespace
