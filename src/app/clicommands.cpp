@@ -3,6 +3,7 @@
 #include "app/cliestimatecommands.h"
 #include "app/climaterialscommand.h"
 #include "app/cliregistercommand.h"
+#include "app/cliprintcommand.h"
 
 // Every subcommand of solvara-cli. A new command lives in its own file and adds one line here.
 std::vector<std::unique_ptr<CliCommand>> cliCommands()
@@ -12,6 +13,7 @@ std::vector<std::unique_ptr<CliCommand>> cliCommands()
         commands.push_back(makeListingCommand(QString::fromUtf16(name)));
     commands.push_back(makeResaveCommand());
     commands.push_back(makeMaterialsCommand());
+    commands.push_back(makePrintCommand());
     commands.push_back(makeCalcCommand());
     commands.push_back(makeRegisterCommand());
     return commands;

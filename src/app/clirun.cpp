@@ -73,6 +73,15 @@ int runCli(const QStringList &arguments, FILE *out, FILE *err)
     return command->run(session);
 }
 
+bool cliPaints(const QStringList &arguments)
+{
+    const CliParse parse = parseCliArguments(arguments);
+    if (!parse.options)
+        return false;
+    const std::unique_ptr<CliCommand> command = findCommand(parse.options->command);
+    return command && command->paints();
+}
+
 QString cliUsage()
 {
     QString text = u"Usage: solvara-cli [options] COMMAND [ARGUMENTS]\nCommands:\n"_qs;

@@ -1,4 +1,3 @@
-#include "app/fonts.h"
 #include "app/screenshots.h"
 #include "app/tform1.h"
 #include "app/widgetdump.h"
@@ -8,6 +7,8 @@
 #include "entry/tform2.h"
 #include "entry/tform3.h"
 #include "entry/tform6.h"
+#include "output/fontfaces.h"
+#include "output/printhandler.h"
 #include "output/tform5.h"
 
 #include <QApplication>
@@ -18,7 +19,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    installFontSubstitutions();
+    fontfaces::install();
 
     // solvara [--dump-widgets] [--screenshots FOLDER] [ESTIMATE.kas]
     bool dump = false;
@@ -41,12 +42,13 @@ int main(int argc, char *argv[])
     TForm2 form2(form1.document(), form1.host());
     TForm3 form3(form1.document());
     TForm4 form4(form1.document(), form1.host());
-    TForm5 form5(form1.document());
+    TForm5 form5(form1.document(), form1.host());
     Tdentakukun dentakukun(form1.document(), form1.host());
     TForm6 form6(form1.document());
     form1.setCompanions(&form3, &dentakukun);
     form1.setEntryWindows(&form2, &form3, &form6);
     form1.catalogScreens()->setWindows(&form2, &form4, &dentakukun);
+    form1.printing().setOptionsWindow(&form5);
 
     // Closing the main window ends the program, whatever other window is still open.
     QObject::connect(&form1, &TForm1::closed, &app, &QCoreApplication::quit);

@@ -12,6 +12,7 @@ class Host;
 class ItemViewGrid;
 class LineEditor;
 class LineGrid;
+class PrintHandler;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -51,6 +52,8 @@ public:
     // The line entry windows: the data entry window opened from the grids, and the keypad and
     // unit windows that the host shows when an operation asks for a value.
     void setEntryWindows(TForm2 *entry, TForm3 *keypad, TForm6 *units);
+    // "印刷": the print options window is handed to it once it exists.
+    PrintHandler &printing() { return *m_print; }
 
     // The material menu and catalog windows with their handlers.
     CatalogScreens *catalogScreens() const { return m_catalog; }
@@ -176,4 +179,5 @@ private:
     ConditionScreen *m_conditionScreen = nullptr; // Panel67
     ItemSetupScreen *m_itemScreen = nullptr;      // GroupBox1
     CatalogScreens *m_catalog = nullptr;          // Panel9, Panel14
+    PrintHandler *m_print = nullptr;
 };

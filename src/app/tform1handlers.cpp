@@ -15,6 +15,7 @@
 #include "estimate/sheetcompiler.h"
 #include "estimate/views.h"
 #include "output/itemviewgrid.h"
+#include "output/printhandler.h"
 #include "output/sheetgrid.h"
 
 #include <QPushButton>
@@ -64,8 +65,8 @@ void TForm1::Button2Click()
 
 void TForm1::Button79Click()
 {
-    // Printing is not available yet.
-    m_host->beep();
+    m_print->Button79Click();
+    refresh();
 }
 
 void TForm1::ComboBox35Change(const QString &text)

@@ -8,6 +8,7 @@
 #include "estimate/settingsscreen.h"
 #include "items/itemsetupscreen.h"
 #include "output/itemviewgrid.h"
+#include "output/printhandler.h"
 #include "output/sheetgrid.h"
 #include "storage/conditionscreen.h"
 
@@ -105,6 +106,7 @@ void TForm1::createScreens(QWidget *client)
     m_settingsScreen = new SettingsScreen(m_doc, *m_host, client);
     m_conditionScreen = new ConditionScreen(m_doc, *m_host, client);
     m_itemScreen = new ItemSetupScreen(m_doc, *m_host, client);
+    m_print = new PrintHandler(m_doc, *m_host, this);
     m_settingsScreen->hide();
     m_conditionScreen->hide();
     connect(m_settingsScreen, &SettingsScreen::closed, this, &TForm1::refresh);

@@ -8,6 +8,7 @@
 #include "estimate/document.h"
 #include "estimate/linecalculation.h"
 #include "estimate/settingscontrols.h"
+#include "output/seal.h"
 #include "estimate/sheetcompiler.h"
 
 namespace settingsrules {
@@ -243,6 +244,12 @@ bool applySettingsControl(EstimateDocument &doc, Host &host, QStringView name, c
         extraAmountEdited(doc, row);
     } else if (name == u"ComboBox35") {
         roundingModeChanged(doc, host);
+    } else if (name == u"Edit61") {
+        // A key in the seal name: the size list, then the presets for the new name.
+        seal::sizeList(s);
+        seal::presets(s);
+    } else if (name == u"ComboBox47") {
+        seal::presets(s);
     }
     return true;
 }

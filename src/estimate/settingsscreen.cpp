@@ -119,6 +119,7 @@ QWidget *SettingsScreen::buildButtons()
 void SettingsScreen::open()
 {
     m_binder->refresh();
+    m_seal->refreshPreview();
     refresh();
     show();
     raise();

@@ -2,6 +2,7 @@
 
 #include "estimate/document.h"
 #include "output/cellstyles.h"
+#include "output/clipboardtexts.h"
 #include "output/gridmouse.h"
 #include "output/sheetdelete.h"
 
@@ -52,8 +53,10 @@ void SheetGrid::createMenu()
     connect(add(u"N25", u"先頭行へ移動"_qs), &QAction::triggered, this, &SheetGrid::N25Click);
     connect(add(u"N26", u"最終行へ移動"_qs), &QAction::triggered, this, &SheetGrid::N26Click);
     m_menu->addSeparator();
-    add(u"N33", u"クリップボードへコピー"_qs);
-    add(u"N38", u"クリップボードへコピー(表題付)"_qs);
+    connect(add(u"N33", u"クリップボードへコピー"_qs), &QAction::triggered, this,
+            [this] { clipboardtexts::copySheetRange(m_doc, m_host, false); });
+    connect(add(u"N38", u"クリップボードへコピー(表題付)"_qs), &QAction::triggered, this,
+            [this] { clipboardtexts::copySheetRange(m_doc, m_host, true); });
     m_menu->addSeparator();
     add(u"NET2", m_doc.controls.NET2.text);
     add(u"NET1", m_doc.controls.NET1.text);

@@ -1,4 +1,4 @@
-#include "app/fonts.h"
+#include "output/fontfaces.h"
 
 #include <QApplication>
 
@@ -10,7 +10,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    installFontSubstitutions();
+    fontfaces::install();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
