@@ -1,11 +1,11 @@
 // The catalog's windows, offscreen: a 20,000-row material list into the catalog window's grid, and
 // the main window's start-up with the bundled catalog, to the shown window.
-#include "app/fonts.h"
 #include "app/tform1.h"
 #include "base/scriptedhost.h"
 #include "catalog/catalogmenu.h"
 #include "catalog/catalogscreens.h"
 #include "estimate/document.h"
+#include "output/fontfaces.h"
 #include "storage/textfile.h"
 
 #include <QApplication>
@@ -88,7 +88,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    installFontSubstitutions();
+    fontfaces::install();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
