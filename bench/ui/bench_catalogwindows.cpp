@@ -1,17 +1,13 @@
-// The catalog's windows, offscreen: a 20,000-row material list into the catalog window's grid, and
-// the main window's start-up with the bundled catalog, to the shown window.
+// The catalog window, offscreen: a 20,000-row material list into its grid. (Start-up with the
+// bundled catalog is measured with the other windows.)
 #include "app/tform1.h"
 #include "base/scriptedhost.h"
 #include "catalog/catalogmenu.h"
 #include "catalog/catalogscreens.h"
 #include "estimate/document.h"
-#include "output/fontfaces.h"
 #include "storage/textfile.h"
 
 #include <QApplication>
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -20,7 +16,7 @@ namespace {
 
 QString programFolder()
 {
-    return QCoreApplication::applicationDirPath();
+    return QStringLiteral(SOLVARA_PROGRAM_DATA);
 }
 
 void settle()
@@ -68,29 +64,4 @@ void BM_ListOf20000RowsIntoTheGrid(benchmark::State &state)
 }
 BENCHMARK(BM_ListOf20000RowsIntoTheGrid)->Unit(benchmark::kMillisecond);
 
-void BM_StartUpWithTheCatalogToTheShownWindow(benchmark::State &state)
-{
-    for (auto _ : state) {
-        ScriptedHost host;
-        TForm1 form(programFolder(), QString(), &host);
-        form.show();
-        settle();
-        if (form.document().catalog.menu.rowCount() == 0)
-            state.SkipWithError("the menu was not loaded");
-    }
-}
-BENCHMARK(BM_StartUpWithTheCatalogToTheShownWindow)->Unit(benchmark::kMillisecond);
-
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    fontfaces::install();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

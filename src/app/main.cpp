@@ -1,5 +1,7 @@
 #include "app/screenshots.h"
+#include "app/starttiming.h"
 #include "app/tform1.h"
+#include "app/translations.h"
 #include "app/widgetdump.h"
 #include "calculator/tdentakukun.h"
 #include "catalog/catalogscreens.h"
@@ -10,8 +12,10 @@
 #include "output/fontfaces.h"
 #include "output/printhandler.h"
 #include "output/tform5.h"
+#include "widgets/scrollbarstyle.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTextStream>
 
 #include <cstdio>
@@ -19,16 +23,27 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(u"solvara"_qs);
+    QGuiApplication::setDesktopFileName(u"solvara"_qs);
+    installJapaneseQtTexts(app);
     fontfaces::install();
+    QApplication::setStyle(new ScrollBarStyle);
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(u":/icons/solvara-%1.png"_qs.arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
 
-    // solvara [--dump-widgets] [--screenshots FOLDER] [ESTIMATE.kas]
+    // solvara [--dump-widgets] [--screenshots FOLDER] [--time-start] [ESTIMATE.kas]
     bool dump = false;
+    bool timeStart = false;
     QString screenshotFolder;
     QString estimateFile;
     const QStringList args = app.arguments();
     for (qsizetype i = 1; i < args.size(); ++i) {
         if (args[i] == u"--dump-widgets")
             dump = true;
+        else if (args[i] == u"--time-start")
+            timeStart = true;
         else if (args[i] == u"--screenshots" && i + 1 < args.size())
             screenshotFolder = args[++i];
         else if (estimateFile.isEmpty())
@@ -52,6 +67,8 @@ int main(int argc, char *argv[])
 
     // Closing the main window ends the program, whatever other window is still open.
     QObject::connect(&form1, &TForm1::closed, &app, &QCoreApplication::quit);
+    if (timeStart)
+        quitWhenFirstPainted(form1);
     form1.show();
 
     if (dump) {

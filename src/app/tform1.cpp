@@ -11,6 +11,7 @@
 #include "output/itemviewgrid.h"
 #include "output/sheetcalculatorlink.h"
 #include "output/sheetgrid.h"
+#include "storage/usersettings.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -23,6 +24,8 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QScreen>
+
+#include <utility>
 
 namespace {
 
@@ -103,7 +106,8 @@ void TForm1::FormCreate(const QString &programFolder, const QString &estimateFil
     m_catalog->FormCreate();
     setStartSize();
     FormResize();
-    startup::openStartFile(m_doc, *m_host, estimateFile);
+    if (startup::openStartFile(m_doc, *m_host, estimateFile) && !estimateFile.isEmpty())
+        usersettings::rememberEstimateFile(estimateFile);
     FormActivate();
     refresh();
     m_dentaku->setFocus();
@@ -177,6 +181,8 @@ void TForm1::refresh()
     m_compressedHidden->setChecked(!c.RadioButton5);
     m_catalog->refresh();
     applyRowHeights();
+    if (std::exchange(m_doc.controls.windowWidthRequested, false))
+        fitWidthToOption();
     applyScrollRequests();
     applyFocusRequest();
     m_sheet->viewport()->update();

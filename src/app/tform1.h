@@ -97,6 +97,7 @@ private:
     // Start-up, activation, layout and closing.
     void FormCreate(const QString &programFolder, const QString &estimateFile);
     void setStartSize();
+    void fitWidthToOption();
     void FormActivate();
     void FormResize();
     void layoutButtonColumn();

@@ -84,6 +84,9 @@ struct MainControls {
     int itemViewTopRow = -1; // the same for the item view grid
     // Object name of the control that should take the keyboard focus next; empty when none.
     QString focus;
+    // "・起動時に画面幅で表示" was switched: the main window is to take the width it gives and be
+    // centred again.
+    bool windowWidthRequested = false;
 };
 
 struct MainControlName {

@@ -57,6 +57,8 @@ void optionSwitched(EstimateDocument &doc, Host &host, QStringView name)
             applySettingsControl(doc, host, u"CheckBox1", u"1"_qs);
     } else if (name == u"CheckBox18" || name == u"CheckBox20" || name == u"CheckBox25") {
         syncDependentControls(doc);
+    } else if (name == u"CheckBox2") {
+        doc.controls.windowWidthRequested = true;
     }
 }
 

@@ -1,4 +1,5 @@
 #include "output/fontfaces.h"
+#include "widgets/scrollbarstyle.h"
 
 #include <QApplication>
 
@@ -11,6 +12,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     fontfaces::install();
+    QApplication::setStyle(new ScrollBarStyle); // as the program draws its windows
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
