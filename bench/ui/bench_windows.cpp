@@ -9,6 +9,7 @@
 #include "output/printhandler.h"
 #include "base/scriptedhost.h"
 #include "calculator/tdentakukun.h"
+#include "catalog/catalogscreens.h"
 #include "catalog/tform4.h"
 #include "entry/tform2.h"
 #include "entry/tform3.h"
@@ -60,12 +61,13 @@ void StartUpWithTheSample(benchmark::State &state)
         TForm1 form1(programFolder, programFolder + u"/sample.kas"_qs, &host);
         TForm2 form2(form1.document(), form1.host());
         TForm3 form3(form1.document());
-        TForm4 form4(form1.document());
+        TForm4 form4(form1.document(), form1.host());
         TForm5 form5(form1.document(), form1.host());
         Tdentakukun dentakukun(form1.document(), form1.host());
         TForm6 form6(form1.document());
         form1.setCompanions(&form3, &dentakukun);
         form1.setEntryWindows(&form2, &form3, &form6);
+        form1.catalogScreens()->setWindows(&form2, &form4, &dentakukun);
         form1.printing().setOptionsWindow(&form5);
         form1.show();
         settle();

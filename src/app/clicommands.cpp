@@ -2,6 +2,7 @@
 #include "app/clicommand.h"
 #include "app/cliestimatecommands.h"
 #include "app/cliexportcommand.h"
+#include "app/climaterialscommand.h"
 #include "app/cliregistercommand.h"
 #include "app/cliprintcommand.h"
 
@@ -13,6 +14,7 @@ std::vector<std::unique_ptr<CliCommand>> cliCommands()
         commands.push_back(makeListingCommand(QString::fromUtf16(name)));
     commands.push_back(makeResaveCommand());
     commands.push_back(makeExportCommand());
+    commands.push_back(makeMaterialsCommand());
     commands.push_back(makePrintCommand());
     commands.push_back(makeCalcCommand());
     commands.push_back(makeRegisterCommand());

@@ -2,6 +2,7 @@
 
 #include "app/qthost.h"
 #include "app/startup.h"
+#include "catalog/catalogscreens.h"
 #include "base/textgridmodel.h"
 #include "calculator/tdentakukun.h"
 #include "entry/lineeditor.h"
@@ -20,6 +21,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QRadioButton>
 #include <QScreen>
 
@@ -84,6 +86,12 @@ void TForm1::setEntryWindows(TForm2 *entry, TForm3 *keypad, TForm6 *units)
     });
     connect(m_lineEditor, &LineEditor::firstRowsRequested, this, &TForm1::Button56Click);
     connect(m_lineEditor, &LineEditor::lastRowsRequested, this, &TForm1::Button114Click);
+    // A row without a line opens the material menu; "Stokの呼出" is the stock button.
+    connect(m_lineEditor, &LineEditor::materialMenuRequested, m_catalog, &CatalogScreens::Button13Click);
+    if (auto *stock = m_lineEditor->popupMenu()->findChild<QAction *>(u"N17"_qs)) {
+        stock->setEnabled(true);
+        connect(stock, &QAction::triggered, m_catalog, &CatalogScreens::Button89Click);
+    }
     // The calculator hands its values to the line editing and to the data entry window.
     if (auto *dentakukun = qobject_cast<Tdentakukun *>(m_calculator)) {
         m_lineEditor->setCalculatorInput([dentakukun] { dentakukun->inputValue(); });
@@ -95,6 +103,7 @@ void TForm1::setEntryWindows(TForm2 *entry, TForm3 *keypad, TForm6 *units)
 void TForm1::FormCreate(const QString &programFolder, const QString &estimateFile)
 {
     startup::initialize(m_doc, *m_host, startup::programFolder(programFolder), QDate::currentDate());
+    m_catalog->FormCreate();
     setStartSize();
     FormResize();
     if (startup::openStartFile(m_doc, *m_host, estimateFile) && !estimateFile.isEmpty())
@@ -170,6 +179,7 @@ void TForm1::refresh()
     m_rounding->setCurrentText(m_doc.settings.ComboBox35);
     m_compressedShown->setChecked(c.RadioButton5);
     m_compressedHidden->setChecked(!c.RadioButton5);
+    m_catalog->refresh();
     applyRowHeights();
     if (std::exchange(m_doc.controls.windowWidthRequested, false))
         fitWidthToOption();

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class CatalogScreens;
 class Host;
 class ItemViewGrid;
 class LineEditor;
@@ -54,6 +55,9 @@ public:
     void setEntryWindows(TForm2 *entry, TForm3 *keypad, TForm6 *units);
     // "印刷": the print options window is handed to it once it exists.
     PrintHandler &printing() { return *m_print; }
+
+    // The material menu and catalog windows with their handlers.
+    CatalogScreens *catalogScreens() const { return m_catalog; }
 
     // Shows the document: caption, control states, the grid of the current view, colours.
     void refresh();
@@ -126,8 +130,7 @@ private:
     void Button56Click();
 
     // Left button column and the notice panel.
-    void Button13Click();
-    void Button15Click();
+    void scrollShownGrids(int delta);
     void Button113Click();
     void Button114Click();
     void Button129Click();
@@ -178,5 +181,6 @@ private:
     ConditionScreen *m_conditionScreen = nullptr; // Panel67
     ItemSetupScreen *m_itemScreen = nullptr;      // GroupBox1
     ExportPanel *m_export = nullptr;              // Panel66, Panel80, Panel72, StringGrid9
+    CatalogScreens *m_catalog = nullptr;          // Panel9, Panel14
     PrintHandler *m_print = nullptr;
 };

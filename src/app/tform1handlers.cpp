@@ -176,20 +176,10 @@ void TForm1::Button56Click()
 
 // --- Left button column ------------------------------------------------------------------------
 
-void TForm1::Button13Click()
+void TForm1::scrollShownGrids(int delta)
 {
-    // In the whole view the button scrolls ("UP"); the material menu comes with the catalog.
-    if (m_doc.controls.Button13.text == u"UP")
-        Button52Click();
-}
-
-void TForm1::Button15Click()
-{
-    // In the whole view the button scrolls ("DN"); the catalog window comes with the catalog.
-    if (m_doc.controls.Button15.text != u"DN")
-        return;
     for (GridView *grid : shownGrids())
-        grid->scrollToTopRow(scrollstrips::step(m_doc, 5, grid->model()->rowCount()));
+        grid->scrollToTopRow(scrollstrips::step(m_doc, delta, grid->model()->rowCount()));
 }
 
 void TForm1::Button113Click()

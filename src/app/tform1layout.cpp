@@ -4,7 +4,7 @@
 #include "app/tform1.h"
 
 #include "app/startup.h"
-
+#include "catalog/catalogscreens.h"
 #include "entry/linegrid.h"
 #include "export/exportpanel.h"
 #include "estimate/settingsscreen.h"
@@ -127,6 +127,22 @@ void TForm1::createScreens(QWidget *client)
                 this, handler);
     };
     press(u"Button14", &TForm1::Button14Click);
+
+    // The material catalog handles the buttons of its windows.
+    m_catalog = new CatalogScreens(m_doc, *m_host, client);
+    connect(m_catalog, &CatalogScreens::documentChanged, this, &TForm1::refresh);
+    connect(m_catalog, &CatalogScreens::itemSetupRequested, this, &TForm1::Button14Click);
+    connect(m_catalog, &CatalogScreens::scrollRequested, this, &TForm1::scrollShownGrids);
+    auto catalogPress = [this](const char16_t *name, void (CatalogScreens::*handler)()) {
+        connect(qobject_cast<QPushButton *>(m_named.value(QString::fromUtf16(name))), &QPushButton::clicked,
+                m_catalog, handler);
+    };
+    catalogPress(u"Button13", &CatalogScreens::Button13Click);
+    catalogPress(u"Button15", &CatalogScreens::Button15Click);
+    catalogPress(u"Button89", &CatalogScreens::Button89Click);
+    catalogPress(u"Button161", &CatalogScreens::Button161Click);
+    connect(qobject_cast<QAction *>(m_named.value(u"N51"_qs)), &QAction::triggered, m_catalog,
+            &CatalogScreens::Button161Click);
     press(u"Button46", &TForm1::Button46Click);
     press(u"Button82", &TForm1::Button82Click);
     m_itemLabel->installEventFilter(this);
@@ -224,11 +240,11 @@ QWidget *TForm1::createButtonColumn(QWidget *client)
         b->setText(text);
         return b;
     };
-    connect(button(u"Button13", u"材料選択"_qs), &QPushButton::clicked, this, &TForm1::Button13Click);
+    button(u"Button13", u"材料選択"_qs);
     connect(button(u"Button113", u"UP-MAX"_qs), &QPushButton::clicked, this, &TForm1::Button113Click);
     button(u"Button89", u"Stock"_qs);
     connect(button(u"Button114", u"DN-MAX"_qs), &QPushButton::clicked, this, &TForm1::Button114Click);
-    connect(button(u"Button15", u"前回材料"_qs), &QPushButton::clicked, this, &TForm1::Button15Click);
+    button(u"Button15", u"前回材料"_qs);
     return column;
 }
 
@@ -369,6 +385,7 @@ void TForm1::FormResize()
     for (QWidget *screen : {static_cast<QWidget *>(m_settingsScreen), static_cast<QWidget *>(m_conditionScreen),
                             static_cast<QWidget *>(m_itemScreen)})
         screen->setGeometry(0, 0, w, h);
+    m_catalog->layout(w, h);
     m_notice->move(gridLeft + std::max(0, (gridWidth - m_notice->width()) / 2), gridTop + 60);
     layoutButtonColumn();
     applyRowHeights();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/textgrid.h"
+#include "catalog/catalogstate.h"
 #include "estimate/maincontrols.h"
 #include "estimate/settings.h"
 #include "items/itemtree.h"
@@ -39,6 +40,7 @@ public:
 
     Settings settings;
     MainControls controls;
+    CatalogState catalog; // material menu (StringGrid2), buttons (StringGrid4), list (StringGrid3)
 
     // Paths and names.
     QString strFileName;  // full path of the program file

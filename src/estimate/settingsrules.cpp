@@ -1,5 +1,7 @@
 #include "estimate/settingsrules.h"
 
+#include <QDir>
+
 #include "base/conversionerror.h"
 #include "base/host.h"
 #include "base/numbers.h"
@@ -73,9 +75,12 @@ void takeRates(EstimateDocument &doc)
 
 QString dataFolder(const EstimateDocument &doc)
 {
-    const QString &folder = doc.settings.Edit50;
+    QString folder = doc.settings.Edit50;
     if (num::isBlank(folder))
         return doc.strFilePath + u"材料データ/"_qs;
+    // A relative folder lies beside the program, wherever the program is installed.
+    if (QDir::isRelativePath(folder))
+        folder.prepend(doc.strFilePath);
     // File names are appended to the folder text directly, so it must end with a separator.
     if (folder.endsWith(u'/') || folder.endsWith(u'\\'))
         return folder;

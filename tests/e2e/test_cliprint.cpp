@@ -82,7 +82,7 @@ TEST(CliPrint, QuotationPagesHoldTheClientTheTotalAndTheItems)
     const CliResult r = cli({u"print"_qs, sample, u"--pdf"_qs, out});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const Pdf pdf = readPdf(out);
-    EXPECT_EQ(pdf.pages, 5); // cover, summary, two detail pages, conditions
+    EXPECT_EQ(pdf.pages, 6); // cover, summary, three detail pages, conditions
     EXPECT_NEAR(pdf.width, 595.3, 1);
 
     // Cover: the client at (220, 1200) after its leading space, the total at y 1940.
@@ -92,7 +92,7 @@ TEST(CliPrint, QuotationPagesHoldTheClientTheTotalAndTheItems)
     const QList<Word> company = pdf.named(u"株式会社"_qs, 1);
     ASSERT_FALSE(company.isEmpty());
     EXPECT_NEAR(company[0].xMin, points(220), 8); // after the leading space
-    const QList<Word> total = pdf.named(u"5,291,000"_qs, 1);
+    const QList<Word> total = pdf.named(u"5,247,000"_qs, 1);
     ASSERT_EQ(total.size(), 2); // the total under the client and the table's amount
     EXPECT_NEAR(total[0].yMin, points(1940), 1.5);
     EXPECT_NEAR(total[1].yMin, points(4575), 1.5);
@@ -118,7 +118,7 @@ TEST(CliPrint, QuotationPagesHoldTheClientTheTotalAndTheItems)
     ASSERT_EQ(line.size(), 1);
     EXPECT_NEAR(line[0].xMin, points(255), 0.5);
     EXPECT_FALSE(pdf.named(u"内訳"_qs, 4).isEmpty());
-    EXPECT_FALSE(pdf.named(u"見積条件項目"_qs, 5).isEmpty());
+    EXPECT_FALSE(pdf.named(u"見積条件項目"_qs, 6).isEmpty());
 }
 
 TEST(CliPrint, InvoiceAndTheOptionsOfTheWindow)
@@ -141,10 +141,10 @@ TEST(CliPrint, InvoiceAndTheOptionsOfTheWindow)
                   .exitCode,
               0);
     const Pdf noAmounts = readPdf(bare);
-    EXPECT_EQ(noAmounts.pages, 3);
+    EXPECT_EQ(noAmounts.pages, 4); // the summary and three detail pages
     EXPECT_NEAR(noAmounts.width, 515.9, 1); // JIS B5 keeps the A4 layout unscaled
     EXPECT_NEAR(noAmounts.height, 728.5, 1);
-    EXPECT_TRUE(noAmounts.named(u"5,291,000"_qs).isEmpty());
+    EXPECT_TRUE(noAmounts.named(u"5,247,000"_qs).isEmpty());
     EXPECT_FALSE(noAmounts.named(u"総"_qs).isEmpty());
 }
 

@@ -81,7 +81,7 @@ TEST(Printing, OptionsWindowQuotationAndInvoiceGroup)
     EXPECT_TRUE(p.child(&w, u"GroupBox1")->isVisible());
     EXPECT_FALSE(p.child(&w, u"Button1")->isVisible());
     EXPECT_EQ(p.child<QLineEdit>(&w, u"Edit2")->text(), p.form.document().settings.Edit29);
-    EXPECT_EQ(p.child<QLineEdit>(&w, u"Edit1")->text(), u"    5,291,000"_qs);
+    EXPECT_EQ(p.child<QLineEdit>(&w, u"Edit1")->text(), u"    5,247,000"_qs);
 
     // Clicking the amount edits the plain number; Enter recalculates with the chosen rounding.
     QTest::mouseClick(p.child(&w, u"Edit1"), Qt::LeftButton);
@@ -123,7 +123,8 @@ TEST(Printing, PrintToFileWritesThePagesChosen)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray pdf = file.readAll();
     EXPECT_TRUE(pdf.startsWith("%PDF"));
-    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 4);
+    // Cover, summary and the sample's three detail pages.
+    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 5);
     EXPECT_EQ(p.form.document().patan, 0);
     EXPECT_EQ(p.form.document().controls.Label1.text, u"600 [DPI]"_qs);
     EXPECT_TRUE(p.host.messages.isEmpty());
@@ -199,6 +200,6 @@ TEST(Printing, SheetMenuCopiesTheDraggedRange)
     ASSERT_EQ(lines.size(), 4); // titles, two rows, and the empty end after the last CR LF
     EXPECT_TRUE(lines[0].startsWith(u"品  名\t規  格\t数量\t単位"_qs));
     EXPECT_TRUE(lines[1].startsWith(u"1.電灯設備工事\t"_qs));
-    EXPECT_TRUE(lines[1].endsWith(u"\t2019000"_qs));
+    EXPECT_TRUE(lines[1].endsWith(u"\t2044000"_qs));
     EXPECT_TRUE(lines[3].isEmpty());
 }
