@@ -1,5 +1,7 @@
 #include "app/cliexportcommand.h"
 
+#include "base/scriptedhost.h"
+#include "catalog/catalogmenu.h"
 #include "estimate/views.h"
 #include "export/exporting.h"
 #include "export/exportprogress.h"
@@ -7,6 +9,15 @@
 #include <QFileInfo>
 
 namespace {
+
+// The material menu as the desktop program reads it at start-up, for the tally's class names. A
+// missing menu index is no reason to refuse the tally: its classes then keep the lines' own names.
+const TextGrid &tallyMenu(EstimateDocument &doc)
+{
+    ScriptedHost quiet;
+    catalogmenu::loadMenu(doc, quiet);
+    return doc.catalog.menu;
+}
 
 // export ESTIMATE (--workbook | --basis | --cost-summary | --tally) OUT.xlsx
 class ExportCommand : public CliCommand
@@ -65,7 +76,7 @@ public:
         else if (m_kind == u"--cost-summary")
             saved = exporting::Button94Click(doc, host, progress);
         else
-            saved = exporting::tallyExport(doc, host, progress, m_menu);
+            saved = exporting::tallyExport(doc, host, progress, tallyMenu(doc));
         if (!saved && session.exitStatus() == 0) {
             session.writeError(u"export: no workbook was written\n"_qs);
             return 1;
@@ -77,7 +88,6 @@ private:
     QString m_kind;
     QString m_estimate;
     QString m_output;
-    TextGrid m_menu{9, 0};
 };
 
 } // namespace

@@ -181,7 +181,7 @@ void ExportPanel::Button94Click()
 void ExportPanel::tallyExportClick()
 {
     PanelProgress progress(m_progress, m_bar);
-    exporting::tallyExport(m_doc, m_host, progress, m_menu);
+    exporting::tallyExport(m_doc, m_host, progress, m_doc.catalog.menu);
     showTallyWidths();
     m_tally->gridModel()->refresh();
     finished();
@@ -190,7 +190,7 @@ void ExportPanel::tallyExportClick()
 void ExportPanel::Button137Click()
 {
     try {
-        tally::Button137Click(m_doc, m_menu);
+        tally::Button137Click(m_doc, m_doc.catalog.menu);
     } catch (const ConversionError &e) {
         m_host.error(e.message());
     }

@@ -51,7 +51,6 @@ private:
 
     EstimateDocument &m_doc;
     Host &m_host;
-    TextGrid m_menu{9, 0}; // material menu captions for the tally's class names
     QFrame *m_panel = nullptr;      // Panel66
     QFrame *m_cover = nullptr;      // Panel80
     QFrame *m_progress = nullptr;   // Panel72
