@@ -44,7 +44,12 @@ TForm1::TForm1(const QString &programFolder, const QString &estimateFile, Host *
     FormCreate(programFolder, estimateFile);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The grid views read the document's tables while they are hidden; hide them now, while the
+    // document still exists (QWidget's own destructor would hide them after it is gone).
+    hide();
+}
 
 void TForm1::setCompanions(QWidget *keypad, QWidget *calculator)
 {
