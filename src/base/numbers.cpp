@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace num {
 
@@ -112,12 +113,76 @@ struct Decimal {
     char digit(int i) const { return i >= 0 && i < count ? digits[i] : '0'; }
 };
 
+constexpr std::uint64_t powersOfTen64[] = {1ull, 10ull, 100ull, 1000ull, 10000ull, 100000ull, 1000000ull,
+                                           10000000ull, 100000000ull, 1000000000ull, 10000000000ull,
+                                           100000000000ull, 1000000000000ull, 10000000000000ull,
+                                           100000000000000ull, 1000000000000000ull, 10000000000000000ull,
+                                           100000000000000000ull, 1000000000000000000ull,
+                                           10000000000000000000ull};
+
+// The 15 significant digits of a double with a fraction, computed exactly in integers: the value
+// is m x 2^e (e < 0), m x 10^k fits in 128 bits, and shifting the binary point out leaves the
+// digits, the remainder deciding the rounding (an exact half to the even neighbour, as printf
+// rounds). Covers the values whose digits need a scale 10^k with k from 0 to 19; false for others.
+bool fractionDigits(double value, Decimal &d)
+{
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    const int biased = int((bits >> 52) & 0x7FF);
+    if (biased == 0 || biased == 0x7FF)
+        return false; // zero, subnormal, infinite, NaN
+    const std::uint64_t mantissa = (bits & ((std::uint64_t(1) << 52) - 1)) | (std::uint64_t(1) << 52);
+    const int exponent = biased - 1075; // |value| = mantissa x 2^exponent
+    if (exponent >= 0 || exponent < -120)
+        return false;
+    using U128 = unsigned __int128;
+    const int shift = -exponent;
+    // floor(log10 |value|), estimated from the binary exponent and corrected below.
+    int exp10 = ((biased - 1023) * 78913) >> 18; // 78913 / 2^18 is log10(2)
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int k = 14 - exp10;
+        if (k < 0 || k > 19)
+            return false;
+        const U128 scaled = U128(mantissa) * powersOfTen64[k];
+        U128 q = scaled >> shift;
+        if (q >= powersOfTen64[15]) {
+            ++exp10;
+            continue;
+        }
+        if (q < powersOfTen64[14]) {
+            --exp10;
+            continue;
+        }
+        const U128 rest = scaled - (q << shift);
+        const U128 half = U128(1) << (shift - 1);
+        if (rest > half || (rest == half && (q & 1) != 0))
+            ++q;
+        if (q == powersOfTen64[15]) {
+            q = powersOfTen64[14];
+            ++exp10;
+        }
+        std::uint64_t v = std::uint64_t(q);
+        for (int i = 14; i >= 0; --i, v /= 10)
+            d.digits[i] = char('0' + v % 10);
+        d.count = 15;
+        while (d.count > 0 && d.digits[d.count - 1] == '0')
+            --d.count;
+        d.negative = value < 0;
+        d.exponent = exp10 + 1;
+        return true;
+    }
+    return false;
+}
+
 // The double's value rounded to `significant` digits (correctly, from its exact binary value),
 // trailing zeros dropped.
 Decimal toDecimal(double value, int significant)
 {
     Decimal d;
     if (value == 0)
+        return d;
+    // Shortest forms are written for every computed cell: the integer path spares to_chars.
+    if (significant == 15 && fractionDigits(value, d))
         return d;
     char buf[48];
     const std::to_chars_result r =
@@ -315,12 +380,10 @@ int shortestTo(double value, char16_t *out)
     if (std::fabs(value) < 1e15 && value == truncate(value)) {
         std::uint64_t u = std::uint64_t(std::fabs(value));
         int digits = 1;
-        for (std::uint64_t rest = u / 10; rest != 0; rest /= 10)
+        while (digits < 15 && u >= powersOfTen64[digits])
             ++digits;
-        const bool negative = value < 0;
-        if (negative)
-            out[0] = u'-';
-        const int len = (negative ? 1 : 0) + digits;
+        const int len = (value < 0 ? 1 : 0) + digits;
+        out[0] = u'-';
         for (int i = len - 1; i >= len - digits; --i, u /= 10)
             out[i] = char16_t(u'0' + u % 10);
         return len;

@@ -1,6 +1,8 @@
 #include "estimate/lineorders.h"
 
+#include "base/gridnumbers.h"
 #include "base/numbers.h"
+#include "base/textpool.h"
 #include "estimate/columns.h"
 #include "estimate/document.h"
 
@@ -8,6 +10,8 @@
 #include <QCollatorSortKey>
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <numeric>
 #include <unordered_map>
 
@@ -15,15 +19,41 @@ namespace lineorders {
 
 namespace {
 
-QString codeKey(const TextGrid &t, int r)
+constexpr int keyColumns[] = {linecol::C,    linecol::O,     linecol::D,    linecol::E,
+                               linecol::Sub,  linecol::Name,  linecol::Spec1, linecol::Item,
+                               linecol::Spec2, linecol::Quantity, linecol::Category, linecol::Kind};
+
+// The code-order key of line r, built in `key` (its room is reused from line to line).
+void codeKey(const TextGrid &t, int r, QString &key)
 {
-    using namespace linecol;
-    static constexpr int columns[] = {C, O, D, E, Sub, Name, Spec1, Item, Spec2, Quantity, Category, Kind};
-    QString key;
-    for (int c : columns)
+    qsizetype size = 0;
+    for (int c : keyColumns)
+        size += t.cell(c, r).size();
+    key.resize(0);
+    key.reserve(size);
+    for (int c : keyColumns)
         key += t.cell(c, r);
-    return key;
 }
+
+// The key columns' stamps and the line count of a table as code order left it.
+struct SortedState {
+    std::array<std::uint64_t, std::size(keyColumns)> stamps{};
+    int lines = -1;
+
+    static SortedState of(const TextGrid &t, int lines)
+    {
+        SortedState s;
+        for (size_t i = 0; i < std::size(keyColumns); ++i)
+            s.stamps[i] = t.columnStamp(keyColumns[i]);
+        s.lines = lines;
+        return s;
+    }
+    bool operator==(const SortedState &) const = default;
+};
+
+struct KeyHash {
+    size_t operator()(const QString &text) const { return TextPool::hashOf(text); }
+};
 
 // Collation keys of the lines sorted lately. Building a key is the costly part of a sort, and the
 // whole view sorts the same lines again and again: most keys can be reused.
@@ -34,6 +64,9 @@ public:
     {
         m_collator.setCaseSensitivity(Qt::CaseInsensitive);
     }
+
+    // The table code order sorted last, as it left it.
+    SortedState sorted;
 
     QCollatorSortKey key(const QString &text)
     {
@@ -46,7 +79,7 @@ public:
 
 private:
     QCollator m_collator;
-    std::unordered_map<QString, QCollatorSortKey> m_keys;
+    std::unordered_map<QString, QCollatorSortKey, KeyHash> m_keys;
 };
 
 } // namespace
@@ -56,22 +89,29 @@ void codeOrder(EstimateDocument &doc)
     TextGrid &t = doc.lines;
     const int n = doc.st1count;
     static SortKeys sortKeys;
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(n);
-    for (int r = 1; r <= n; ++r)
-        keys.push_back(sortKeys.key(codeKey(t, r)));
-    std::vector<int> order(n);
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return keys[a].compare(keys[b]) < 0; });
-    for (int &r : order)
-        ++r;
-    // Compilation runs the whole view every time: a table already in order is left as it is.
-    if (!std::is_sorted(order.begin(), order.end()))
-        t.permuteRows(1, order);
+    // Compilation runs the whole view every time: a table whose key cells have not changed since
+    // it was sorted is still in order.
+    if (!(sortKeys.sorted == SortedState::of(t, n))) {
+        std::vector<QCollatorSortKey> keys;
+        keys.reserve(n);
+        QString key;
+        for (int r = 1; r <= n; ++r) {
+            codeKey(t, r, key);
+            keys.push_back(sortKeys.key(key));
+        }
+        std::vector<int> order(n);
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(),
+                         [&](int a, int b) { return keys[a].compare(keys[b]) < 0; });
+        for (int &r : order)
+            ++r;
+        if (!std::is_sorted(order.begin(), order.end()))
+            t.permuteRows(1, order);
+        sortKeys.sorted = SortedState::of(t, n);
+    }
 
     for (int r = 1; r <= n; ++r) {
-        t.setCell(linecol::No, r, QString::number(r));
+        cells::setNumber(t, linecol::No, r, r);
         const QString &unit = t.cell(linecol::Unit, r);
         if (unit.startsWith(u' '))
             t.setCell(linecol::Unit, r, unit.mid(1));
