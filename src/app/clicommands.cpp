@@ -1,3 +1,4 @@
+#include "app/clicalccommand.h"
 #include "app/clicommand.h"
 #include "app/cliestimatecommands.h"
 
@@ -8,5 +9,6 @@ std::vector<std::unique_ptr<CliCommand>> cliCommands()
     for (const char16_t *name : {u"sheet", u"lines", u"items", u"totals", u"state"})
         commands.push_back(makeListingCommand(QString::fromUtf16(name)));
     commands.push_back(makeResaveCommand());
+    commands.push_back(makeCalcCommand());
     return commands;
 }

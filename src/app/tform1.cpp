@@ -3,8 +3,10 @@
 #include "app/qthost.h"
 #include "app/startup.h"
 #include "base/textgridmodel.h"
+#include "calculator/tdentakukun.h"
 #include "entry/linegrid.h"
 #include "output/itemviewgrid.h"
+#include "output/sheetcalculatorlink.h"
 #include "output/sheetgrid.h"
 
 #include <QAbstractButton>
@@ -55,6 +57,20 @@ void TForm1::setCompanions(QWidget *keypad, QWidget *calculator)
 {
     m_keypad = keypad;
     m_calculator = calculator;
+    if (auto *dentakukun = qobject_cast<Tdentakukun *>(calculator)) {
+        auto ask = [dentakukun](bool labourKey) {
+            return dentakukun->inputValue(labourKey ? Tdentakukun::PercentKey::Labour : Tdentakukun::PercentKey::Percent);
+        };
+        auto *link = new SheetCalculatorLink(m_doc, *m_host, m_sheet, ask, this);
+        connect(link, &SheetCalculatorLink::documentChanged, this, &TForm1::refresh);
+    }
+}
+
+void TForm1::setEntryWindows(TForm2 *entry, TForm3 *keypad, TForm6 *units)
+{
+    if (m_ownHost)
+        m_ownHost->setInputWindows(keypad, units);
+    Q_UNUSED(entry)
 }
 
 void TForm1::FormCreate(const QString &programFolder, const QString &estimateFile)

@@ -21,6 +21,9 @@ class GridView;
 class ConditionScreen;
 class ItemSetupScreen;
 class SettingsScreen;
+class TForm2;
+class TForm3;
+class TForm6;
 
 // The main window "SOL-VARAの箱": owns the running estimate and shows it. Handlers read what the
 // user did, call the core and refresh the widgets from the document; the layout follows the
@@ -43,6 +46,9 @@ public:
     // The windows created after this one: the keypad and the calculator follow the pointer on the
     // grids, and "DENTAKU" shows the calculator.
     void setCompanions(QWidget *keypad, QWidget *calculator);
+    // The line entry windows: the data entry window opened from the grids, and the keypad and
+    // unit windows that the host shows when an operation asks for a value.
+    void setEntryWindows(TForm2 *entry, TForm3 *keypad, TForm6 *units);
 
     // Shows the document: caption, control states, the grid of the current view, colours.
     void refresh();

@@ -25,3 +25,18 @@ bool Host::askYesNo(MessageKind kind, const QString &text, const QString &captio
 {
     return message(kind, caption, text, Yes | No) == Yes;
 }
+
+std::optional<QString> Host::keypad(const QString &, bool)
+{
+    return std::nullopt;
+}
+
+std::optional<QString> Host::unitChoice()
+{
+    return std::nullopt;
+}
+
+std::optional<QString> Host::copperBaseChoice(const QString &)
+{
+    return std::nullopt;
+}

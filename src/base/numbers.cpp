@@ -446,6 +446,24 @@ QString hashGrouped(double value)
     return s;
 }
 
+QString zeroGrouped(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return nonFinite(value);
+    const Decimal d = fixedDecimal(value, decimals);
+    if (d.count == 0)
+        return u"0"_qs;
+    QString whole = integerPart(d);
+    if (whole.isEmpty())
+        whole = u"0"_qs;
+    QString s = d.negative ? u"-"_qs : QString();
+    s.append(groupDigits(whole));
+    const QString fraction = fractionPart(d);
+    if (!fraction.isEmpty())
+        s.append(u'.' + fraction);
+    return s;
+}
+
 double unitFor(double size, std::span<const UnitStep> table, Reach reach)
 {
     double unit = 0;

@@ -50,6 +50,9 @@ QString grouped(double value);
 QString amount(double value);
 // Pattern "#,###.##": grouped, at most two decimals, no forced digits; 0 gives "", 0.5 gives ".5".
 QString hashGrouped(double value);
+// Pattern "#,##0." with `decimals` optional digits: grouped, at least one integer digit, at most
+// `decimals` decimals (rounded half up), no trailing zeros; 0.5 gives "0.5", -0.0000001 gives "0".
+QString zeroGrouped(double value, int decimals);
 
 // Nearest whole number, an exact half going to the even neighbour.
 inline double roundEven(double value);

@@ -100,17 +100,25 @@ cp932::Encoded encodeLines(const QStringList &lines)
 Result<WriteReport> writeLines(const QString &path, const QStringList &lines)
 {
     const cp932::Encoded encoded = encodeLines(lines);
+    const Status written = writeBytes(path, encoded.bytes);
+    if (!written)
+        return Result<WriteReport>::failure(written.error());
+    return WriteReport{encoded.substitutions};
+}
+
+Status writeBytes(const QString &path, const QByteArray &bytes)
+{
     QSaveFile file(path);
     auto failure = [&] {
-        return Result<WriteReport>::failure(u"%1 に書き込めません。\n%2"_qs.arg(path, file.errorString()));
+        return Status::failure(u"%1 に書き込めません。\n%2"_qs.arg(path, file.errorString()));
     };
     if (!file.open(QIODevice::WriteOnly))
         return failure();
-    if (file.write(encoded.bytes) != encoded.bytes.size())
+    if (file.write(bytes) != bytes.size())
         return failure();
     if (!file.commit())
         return failure();
-    return WriteReport{encoded.substitutions};
+    return Done{};
 }
 
 QString substitutionNotice(const QString &path, const QList<cp932::Substitution> &substitutions)

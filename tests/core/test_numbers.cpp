@@ -41,6 +41,15 @@ TEST(Numbers, GroupedAndAmountFormats)
     EXPECT_EQ(hashGrouped(0), QString());
     EXPECT_EQ(hashGrouped(3500.5), u"3,500.5"_qs);
     EXPECT_EQ(hashGrouped(1234.567), u"1,234.57"_qs);
+
+    // "#,##0.###########": at least one integer digit, up to 11 decimals.
+    struct Case { Real value; const char16_t *text; } zero[] = {
+        {1234, u"1,234"}, {0.5, u"0.5"}, {0, u"0"}, {-1234.5, u"-1,234.5"}, {1.0L / 3, u"0.33333333333"},
+        {0.000000000004, u"0"}, {-0.000000000004, u"0"}, {0.000000000006, u"0.00000000001"},
+        {999999.999999999999L, u"1,000,000"}, {0.1L + 0.2L, u"0.3"}, {1e20L, u"100,000,000,000,000,000,000"},
+    };
+    for (const auto &c : zero)
+        EXPECT_EQ(zeroGrouped(c.value, 11), QString::fromUtf16(c.text)) << double(c.value);
 }
 
 TEST(Numbers, Parsing)
