@@ -58,7 +58,7 @@ TEST(LineOrders, CodeOrderSortsByTheKeyAndRenumbers)
     f.doc.lines.swapRows(1, 4);
     lineorders::codeOrder(f.doc);
     EXPECT_EQ(f.column(InputNo), (QStringList{u"1"_qs, u"4"_qs, u"3"_qs, u"2"_qs}));
-    Fixture g = {};
+    Fixture g;
     g.addLine(u"1.電灯"_qs, u"ボックス"_qs, u"b"_qs, 1);
     g.addLine(u"1.電灯"_qs, u"ボックス"_qs, u"A"_qs, 2);
     lineorders::codeOrder(g.doc);
