@@ -66,43 +66,6 @@ int scanNumber(QStringView text, bool integerOnly, char *out, qsizetype capacity
     return i == end ? o : -1;
 }
 
-constexpr double powersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-
-// Plain decimal text of at most 15 digits, as the program writes its cells: the digits and the
-// power of ten are both exact in a double, so one division gives the correctly rounded value
-// that a full parse would give. No locale, no allocation.
-bool quickNumber(QStringView text, double &value)
-{
-    const qsizetype n = text.size();
-    if (n == 0 || n > 17)
-        return false;
-    const QChar *p = text.data();
-    qsizetype i = p[0] == u'-' ? 1 : 0;
-    std::uint64_t mantissa = 0;
-    int digits = 0;
-    int fraction = -1;
-    for (; i < n; ++i) {
-        const char16_t c = p[i].unicode();
-        if (c >= u'0' && c <= u'9') {
-            mantissa = mantissa * 10 + (c - u'0');
-            ++digits;
-            if (fraction >= 0)
-                ++fraction;
-        } else if (c == u'.' && fraction < 0) {
-            fraction = 0;
-        } else {
-            return false;
-        }
-    }
-    if (digits == 0 || digits > 15)
-        return false;
-    double v = double(mantissa);
-    if (fraction > 0)
-        v /= powersOfTen[fraction];
-    value = p[0] == u'-' ? -v : v;
-    return true;
-}
-
 // A value as decimal digits: value = 0.d1d2d3... x 10^exponent, digits without leading zeros.
 struct Decimal {
     bool negative = false;
@@ -112,6 +75,27 @@ struct Decimal {
 
     char digit(int i) const { return i >= 0 && i < count ? digits[i] : '0'; }
 };
+
+// Writes the decimal digits of u backwards, ending just before `end`, two at a time.
+template <typename Char>
+void writeDigits(std::uint64_t u, Char *end)
+{
+    static constexpr char pairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                                    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                                    "8081828384858687888990919293949596979899";
+    while (u >= 100) {
+        const unsigned pair = unsigned(u % 100) * 2;
+        u /= 100;
+        *--end = Char(pairs[pair + 1]);
+        *--end = Char(pairs[pair]);
+    }
+    if (u >= 10) {
+        *--end = Char(pairs[u * 2 + 1]);
+        *--end = Char(pairs[u * 2]);
+    } else {
+        *--end = Char('0' + u);
+    }
+}
 
 constexpr std::uint64_t powersOfTen64[] = {1ull, 10ull, 100ull, 1000ull, 10000ull, 100000ull, 1000000ull,
                                            10000000ull, 100000000ull, 1000000000ull, 10000000000ull,
@@ -161,9 +145,7 @@ bool fractionDigits(double value, Decimal &d)
             q = powersOfTen64[14];
             ++exp10;
         }
-        std::uint64_t v = std::uint64_t(q);
-        for (int i = 14; i >= 0; --i, v /= 10)
-            d.digits[i] = char('0' + v % 10);
+        writeDigits(std::uint64_t(q), d.digits + 15);
         d.count = 15;
         while (d.count > 0 && d.digits[d.count - 1] == '0')
             --d.count;
@@ -328,10 +310,8 @@ int writeShortest(const Decimal &d, char16_t *out)
 
 } // namespace
 
-double toNumber(QStringView text)
+double detail::parseNumber(QStringView text)
 {
-    if (double quick; quickNumber(text, quick))
-        return quick;
     char buf[128];
     const int length = scanNumber(text, false, buf, sizeof buf);
     double value = 0;
@@ -359,14 +339,9 @@ qint64 toInteger(QStringView text)
     return value;
 }
 
-double toNumberOr(QStringView text, double fallback)
-{
-    return isBlank(text) ? fallback : toNumber(text);
-}
-
 bool isNumber(QStringView text)
 {
-    if (double quick; quickNumber(text, quick))
+    if (double quick; detail::quickNumber(text, quick))
         return true;
     char buf[128];
     const int length = scanNumber(text, false, buf, sizeof buf);
@@ -384,8 +359,7 @@ int shortestTo(double value, char16_t *out)
             ++digits;
         const int len = (value < 0 ? 1 : 0) + digits;
         out[0] = u'-';
-        for (int i = len - 1; i >= len - digits; --i, u /= 10)
-            out[i] = char16_t(u'0' + u % 10);
+        writeDigits(u, out + len);
         return len;
     }
     if (!std::isfinite(value)) {
