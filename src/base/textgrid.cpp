@@ -209,6 +209,18 @@ void TextGrid::permuteRows(int first, const std::vector<int> &order)
     ensureStored(first + int(order.size()) - 1);
     for (int r : order)
         ensureStored(r);
+    dropStale();
+    touchAll();
+    const auto target = m_cells.begin() + size_t(first) * m_columns;
+    if (isPermutationOf(order, first)) {
+        // Every row of the range moves once: the cells keep their texts, no count changes.
+        std::vector<TextPool::Id> moved;
+        moved.reserve(order.size() * m_columns);
+        for (int r : order)
+            moved.insert(moved.end(), m_cells.begin() + size_t(r) * m_columns, m_cells.begin() + size_t(r + 1) * m_columns);
+        std::copy(moved.begin(), moved.end(), target);
+        return;
+    }
     std::vector<TextPool::Id> moved;
     moved.reserve(order.size() * m_columns);
     for (int r : order) {
@@ -217,11 +229,21 @@ void TextGrid::permuteRows(int first, const std::vector<int> &order)
             moved.push_back(m_cells[i]);
         }
     }
-    dropStale();
-    touchAll();
-    const auto target = m_cells.begin() + size_t(first) * m_columns;
     std::for_each(target, target + moved.size(), [this](TextPool::Id id) { m_texts.release(id); });
     std::copy(moved.begin(), moved.end(), target);
+}
+
+// Whether `order` holds each row of [first, first + order.size()) exactly once.
+bool TextGrid::isPermutationOf(const std::vector<int> &order, int first)
+{
+    std::vector<char> seen(order.size(), 0);
+    for (int r : order) {
+        const size_t i = size_t(r - first);
+        if (r < first || i >= order.size() || seen[i])
+            return false;
+        seen[i] = 1;
+    }
+    return true;
 }
 
 int TextGrid::lastNonEmptyRow() const

@@ -83,6 +83,7 @@ private:
     }
     void releaseFrom(size_t index);
     void touchAll();
+    static bool isPermutationOf(const std::vector<int> &order, int first);
     void dropStale();
     void place(size_t index, int column, TextPool::Id taken);
 

@@ -15,8 +15,9 @@ std::uint32_t TextPool::hashOf(QStringView text)
         h = (h ^ v) * 0xBF58476D1CE4E5B9ull;
         h ^= h >> 31;
     }
-    std::uint64_t v = 0;
-    std::memcpy(&v, p, n);
+    std::uint64_t v = 0; // the last one to three characters, without a call to memcpy
+    for (size_t i = 0; i < n; i += 2)
+        v |= std::uint64_t(std::uint8_t(p[i]) | (std::uint8_t(p[i + 1]) << 8)) << (8 * i);
     h = (h ^ v) * 0x94D049BB133111EBull;
     h ^= h >> 29;
     return std::uint32_t(h) ^ std::uint32_t(h >> 32);
