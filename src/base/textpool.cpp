@@ -72,7 +72,6 @@ TextPool &TextPool::operator=(TextPool &&other) noexcept
 
 TextPool::~TextPool() = default;
 
-
 TextPool::Id TextPool::acquire(const QString &text)
 {
     if (text.isEmpty())
