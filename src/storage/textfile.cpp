@@ -51,36 +51,7 @@ Result<QStringList> readLines(const QString &path)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return Result<QStringList>::failure(u"%1 を読み込めません。\n%2"_qs.arg(path, file.errorString()));
-    if (bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
-        return splitLines(decode(bytes));
-    return splitCp932Lines(bytes);
-}
-
-QStringList splitCp932Lines(QByteArrayView bytes)
-{
-    // CR and LF never occur inside a code page 932 character, so the bytes split into lines as
-    // the text would, and no decoded copy of the whole file is needed beside the lines.
-    QStringList lines;
-    qsizetype start = 0;
-    const qsizetype n = bytes.size();
-    auto take = [&](qsizetype end) {
-        QString line = cp932::decode(bytes.sliced(start, end - start));
-        if (line.capacity() > line.size() + line.size() / 8 + 8)
-            line.squeeze();
-        lines.append(std::move(line));
-    };
-    for (qsizetype i = 0; i < n; ++i) {
-        const char c = bytes[i];
-        if (c != '\r' && c != '\n')
-            continue;
-        take(i);
-        if (c == '\r' && i + 1 < n && bytes[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < n)
-        take(n);
-    return lines;
+    return splitLines(decode(bytes));
 }
 
 cp932::Encoded encodeLines(const QStringList &lines)

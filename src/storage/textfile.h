@@ -14,9 +14,6 @@ namespace textfile {
 QString decode(QByteArrayView bytes);
 // Splits text into lines; a line end after the last line does not add an empty line.
 QStringList splitLines(QStringView text);
-// The lines of code page 932 bytes, as splitLines(decode(bytes)) gives them for bytes without a
-// byte-order mark.
-QStringList splitCp932Lines(QByteArrayView bytes);
 
 Result<QStringList> readLines(const QString &path);
 

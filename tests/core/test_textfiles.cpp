@@ -67,19 +67,6 @@ TEST(TextFile, SplitsAnyLineEnd)
     EXPECT_TRUE(textfile::splitLines(u"").isEmpty());
 }
 
-// Splitting the bytes first must give what splitting the decoded text gives, line ends next to
-// double-byte characters and a lead byte cut off by a line end included.
-TEST(TextFile, SplitsCodePage932BytesAsTheDecodedText)
-{
-    const QByteArray cases[] = {
-        QByteArray("\x93\x64\x8B\x43\r\nx\r\n"), QByteArray("a\r\nb\nc\rd"), QByteArray("a\r\n\r\n"),
-        QByteArray(""), QByteArray("\x81\r\n\x82\n\x83"), QByteArray("\x88\x9F\x5C,\"\x81\x60\"\r\n\r"),
-        QByteArray("\xB1\xB2\r\xB3"),
-    };
-    for (const QByteArray &bytes : cases)
-        EXPECT_EQ(textfile::splitCp932Lines(bytes), textfile::splitLines(cp932::decode(bytes))) << bytes.toHex().data();
-}
-
 TEST(TextFile, WritesCodePage932WithCrLfAndReadsMarkedFiles)
 {
     QTemporaryDir dir;
