@@ -88,7 +88,8 @@ void codeOrder(EstimateDocument &doc)
 {
     TextGrid &t = doc.lines;
     const int n = doc.st1count;
-    static SortKeys sortKeys;
+    // Never destroyed: freeing a cache of a hundred thousand keys would only delay the exit.
+    static SortKeys &sortKeys = *new SortKeys;
     // Compilation runs the whole view every time: a table whose key cells have not changed since
     // it was sorted is still in order.
     if (!(sortKeys.sorted == SortedState::of(t, n))) {
