@@ -29,7 +29,7 @@ void CliHost::refuse(const QString &text)
 
 void CliHost::print(const QString &line)
 {
-    const QByteArray bytes = (line + u'\n').toUtf8();
+    const QByteArray bytes = (m_context + line + u'\n').toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), m_err);
     std::fflush(m_err);
 }

@@ -20,9 +20,13 @@ public:
     // A warning, an error or a refusal was shown: the operation stopped with a message.
     bool stoppedWithMessage() const { return m_stopped; }
 
+    // Written before every line reported from now on ("line 3: "); empty for none.
+    void setContext(const QString &context) { m_context = context; }
+
 private:
     void print(const QString &line);
 
     FILE *m_err;
     bool m_stopped = false;
+    QString m_context;
 };

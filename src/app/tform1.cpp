@@ -4,10 +4,13 @@
 #include "app/startup.h"
 #include "base/textgridmodel.h"
 #include "calculator/tdentakukun.h"
+#include "entry/lineeditor.h"
 #include "entry/linegrid.h"
+#include "entry/tform2.h"
 #include "output/itemviewgrid.h"
 #include "output/sheetcalculatorlink.h"
 #include "output/sheetgrid.h"
+#include "storage/usersettings.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -19,6 +22,8 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QScreen>
+
+#include <utility>
 
 namespace {
 
@@ -48,9 +53,9 @@ TForm1::TForm1(const QString &programFolder, const QString &estimateFile, Host *
 
 TForm1::~TForm1()
 {
-    // The grid views read the document's tables while they are hidden; hide them now, while the
-    // document still exists (QWidget's own destructor would hide them after it is gone).
-    hide();
+    // The grids show the document's tables until they are gone: they go first, while the
+    // document still lives.
+    delete takeCentralWidget();
 }
 
 void TForm1::setCompanions(QWidget *keypad, QWidget *calculator)
@@ -70,7 +75,21 @@ void TForm1::setEntryWindows(TForm2 *entry, TForm3 *keypad, TForm6 *units)
 {
     if (m_ownHost)
         m_ownHost->setInputWindows(keypad, units);
-    Q_UNUSED(entry)
+    m_lineEditor = new LineEditor(m_doc, *m_host, m_lines, m_itemView, m_sheet, entry, this);
+    connect(m_lineEditor, &LineEditor::documentChanged, this, &TForm1::refresh);
+    connect(entry, &TForm2::documentChanged, this, &TForm1::refresh);
+    connect(m_lineEditor, &LineEditor::codeColumnsRequested, this, [this](bool open) {
+        if (open == (m_codeButton->text() == u"CODE　OPEN"))
+            Button54Click();
+    });
+    connect(m_lineEditor, &LineEditor::firstRowsRequested, this, &TForm1::Button56Click);
+    connect(m_lineEditor, &LineEditor::lastRowsRequested, this, &TForm1::Button114Click);
+    // The calculator hands its values to the line editing and to the data entry window.
+    if (auto *dentakukun = qobject_cast<Tdentakukun *>(m_calculator)) {
+        m_lineEditor->setCalculatorInput([dentakukun] { dentakukun->inputValue(); });
+        entry->setCalculator(dentakukun, [dentakukun] { dentakukun->showModal(); });
+        dentakukun->setCopyTarget([entry](const QString &value) { return entry->takeCalculatorCopy(value); });
+    }
 }
 
 void TForm1::FormCreate(const QString &programFolder, const QString &estimateFile)
@@ -78,7 +97,8 @@ void TForm1::FormCreate(const QString &programFolder, const QString &estimateFil
     startup::initialize(m_doc, *m_host, startup::programFolder(programFolder), QDate::currentDate());
     setStartSize();
     FormResize();
-    startup::openStartFile(m_doc, *m_host, estimateFile);
+    if (startup::openStartFile(m_doc, *m_host, estimateFile) && !estimateFile.isEmpty())
+        usersettings::rememberEstimateFile(estimateFile);
     FormActivate();
     refresh();
     m_dentaku->setFocus();
@@ -151,6 +171,8 @@ void TForm1::refresh()
     m_compressedShown->setChecked(c.RadioButton5);
     m_compressedHidden->setChecked(!c.RadioButton5);
     applyRowHeights();
+    if (std::exchange(m_doc.controls.windowWidthRequested, false))
+        fitWidthToOption();
     applyScrollRequests();
     applyFocusRequest();
     m_sheet->viewport()->update();

@@ -9,7 +9,9 @@
 
 class Host;
 class ItemViewGrid;
+class LineEditor;
 class LineGrid;
+class PrintHandler;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -49,6 +51,8 @@ public:
     // The line entry windows: the data entry window opened from the grids, and the keypad and
     // unit windows that the host shows when an operation asks for a value.
     void setEntryWindows(TForm2 *entry, TForm3 *keypad, TForm6 *units);
+    // "印刷": the print options window is handed to it once it exists.
+    PrintHandler &printing() { return *m_print; }
 
     // Shows the document: caption, control states, the grid of the current view, colours.
     void refresh();
@@ -89,6 +93,7 @@ private:
     // Start-up, activation, layout and closing.
     void FormCreate(const QString &programFolder, const QString &estimateFile);
     void setStartSize();
+    void fitWidthToOption();
     void FormActivate();
     void FormResize();
     void layoutButtonColumn();
@@ -129,6 +134,7 @@ private:
     // Sheet pop-up entries whose figures the core computes.
     void N41Click();
     void NET1Click();
+    void NET2Click();
     void N35Click();
     void N43Click();
     void N45Click();
@@ -164,9 +170,11 @@ private:
     QRadioButton *m_compressedShown = nullptr;  // RadioButton5
     QRadioButton *m_compressedHidden = nullptr; // RadioButton6
     LineGrid *m_lines = nullptr;
+    LineEditor *m_lineEditor = nullptr;
     ItemViewGrid *m_itemView = nullptr;
     SheetGrid *m_sheet = nullptr;
     SettingsScreen *m_settingsScreen = nullptr;  // Panel23
     ConditionScreen *m_conditionScreen = nullptr; // Panel67
     ItemSetupScreen *m_itemScreen = nullptr;      // GroupBox1
+    PrintHandler *m_print = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "entry/linegrid.h"
 #include "estimate/figures.h"
 #include "estimate/settingsrules.h"
+#include "estimate/settingsbinder.h"
 #include "estimate/settingsscreen.h"
 #include "items/itemsetupscreen.h"
 #include "storage/conditionscreen.h"
@@ -14,6 +15,7 @@
 #include "estimate/sheetcompiler.h"
 #include "estimate/views.h"
 #include "output/itemviewgrid.h"
+#include "output/printhandler.h"
 #include "output/sheetgrid.h"
 
 #include <QPushButton>
@@ -63,8 +65,8 @@ void TForm1::Button2Click()
 
 void TForm1::Button79Click()
 {
-    // Printing is not available yet.
-    m_host->beep();
+    m_print->Button79Click();
+    refresh();
 }
 
 void TForm1::ComboBox35Change(const QString &text)
@@ -211,6 +213,21 @@ void TForm1::N41Click()
 void TForm1::NET1Click()
 {
     figures::copyNet(m_doc, *m_host);
+}
+
+// "NET提示率を変更する": the settings screen opens as "設定" opens it, the keypad, centred on this
+// window, asks for the NET rate, and the screen closes as "閉じる" closes it (which compiles the
+// sheet again and so refreshes the NET captions).
+void TForm1::NET2Click()
+{
+    Button46Click();
+    if (m_keypad)
+        m_keypad->move(frameGeometry().center() - QPoint(m_keypad->frameGeometry().width() / 2,
+                                                         m_keypad->frameGeometry().height() / 2));
+    figures::netRateEntry(m_doc, *m_host);
+    m_settingsScreen->binder().refresh();
+    if (auto *close = m_settingsScreen->findChild<QPushButton *>(u"Button73"_qs))
+        close->click();
 }
 
 void TForm1::N35Click()

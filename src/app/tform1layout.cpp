@@ -3,12 +3,16 @@
 
 #include "app/tform1.h"
 
+#include "app/startup.h"
+
 #include "entry/linegrid.h"
 #include "estimate/settingsscreen.h"
 #include "items/itemsetupscreen.h"
 #include "output/itemviewgrid.h"
+#include "output/printhandler.h"
 #include "output/sheetgrid.h"
 #include "storage/conditionscreen.h"
+#include "widgets/barfit.h"
 
 #include <QComboBox>
 #include <QMenu>
@@ -20,6 +24,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QtMath>
+
+#include <algorithm>
 
 namespace {
 
@@ -69,6 +75,7 @@ W *TForm1::make(QWidget *parent, const QString &name)
 void TForm1::BarRow::place(QWidget *w, int width, int gap)
 {
     w->setGeometry(x, y, width, height);
+    barfit::remember(w);
     x += width + gap;
 }
 
@@ -104,6 +111,7 @@ void TForm1::createScreens(QWidget *client)
     m_settingsScreen = new SettingsScreen(m_doc, *m_host, client);
     m_conditionScreen = new ConditionScreen(m_doc, *m_host, client);
     m_itemScreen = new ItemSetupScreen(m_doc, *m_host, client);
+    m_print = new PrintHandler(m_doc, *m_host, this);
     m_settingsScreen->hide();
     m_conditionScreen->hide();
     connect(m_settingsScreen, &SettingsScreen::closed, this, &TForm1::refresh);
@@ -289,7 +297,7 @@ void TForm1::createGrids(QWidget *client)
     connect(m_sheet, &SheetGrid::pointerReleased, this, &TForm1::moveCompanions);
     connect(m_sheet, &SheetGrid::settingsRequested, this, &TForm1::openSettingsAt);
     const std::pair<const char16_t *, void (TForm1::*)()> entries[] = {
-        {u"N41", &TForm1::N41Click}, {u"NET1", &TForm1::NET1Click}, {u"N35", &TForm1::N35Click},
+        {u"N41", &TForm1::N41Click}, {u"NET1", &TForm1::NET1Click}, {u"NET2", &TForm1::NET2Click}, {u"N35", &TForm1::N35Click},
         {u"N43", &TForm1::N43Click}, {u"N45", &TForm1::N45Click}};
     for (const auto &[name, handler] : entries)
         connect(qobject_cast<QAction *>(m_named.value(QString::fromUtf16(name))), &QAction::triggered, this, handler);
@@ -302,14 +310,26 @@ void TForm1::setStartSize()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QSize area = screen ? screen->geometry().size() : QSize(1580, 1000);
-    int width = m_doc.settings.CheckBox2 ? area.width() : 1580;
-    if (area.width() <= leastWidth)
-        width = area.width();
-    int height = qRound(area.height() / 1.38);
-    if (area.height() <= 768)
-        height = area.height();
     setMinimumWidth(std::min(leastWidth, area.width()));
-    resize(width, height);
+    resize(startup::windowSize(m_doc.settings.CheckBox2, area));
+}
+
+// "・起動時に画面幅で表示" was switched: the window takes the width the option gives and is centred
+// on its screen again.
+void TForm1::fitWidthToOption()
+{
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const int frameWidth = frameGeometry().width() - width();
+    const int wanted = startup::windowSize(m_doc.settings.CheckBox2, screen->geometry().size()).width();
+    const int target = std::min(wanted, area.width() - frameWidth);
+    setMinimumWidth(std::min(minimumWidth(), target));
+    resize(target, height());
+    QRect frame = frameGeometry();
+    frame.moveCenter(area.center());
+    move(std::max(area.left(), frame.left()), std::max(area.top(), frame.top()));
 }
 
 void TForm1::resizeEvent(QResizeEvent *event)
@@ -327,10 +347,13 @@ void TForm1::FormResize()
     const int h = client->height();
 
     m_topBar->setGeometry(0, 0, w, topBarHeight);
+    barfit::fit(m_topBar, m_itemPanel, 150);
+    m_itemLabel->setGeometry(6, 1, m_itemPanel->width() - 12, m_itemLabel->height());
     m_column->setGeometry(0, topBarHeight, columnWidth, h - topBarHeight);
     const int gridLeft = columnWidth + 1;
     const int gridWidth = std::max(100, w - gridLeft - rightMargin);
     m_toolbar->setGeometry(gridLeft, topBarHeight, gridWidth, toolbarHeight);
+    barfit::fit(m_toolbar, qobject_cast<QWidget *>(m_named.value(u"Label72"_qs)), 120);
     const int gridTop = topBarHeight + toolbarHeight;
     const int gridHeight = std::max(60, h - gridTop - 23);
     for (QWidget *grid : {static_cast<QWidget *>(m_lines), static_cast<QWidget *>(m_itemView),

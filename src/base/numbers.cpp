@@ -390,19 +390,39 @@ QString grouped(double value)
     return (negative ? u"-"_qs : QString()) + groupDigits(whole) + rest;
 }
 
-QString amount(double value)
+namespace {
+
+QString fixedText(double value, int decimals, int width, bool groupedDigits)
 {
     if (!std::isfinite(value))
-        return nonFinite(value).rightJustified(13);
-    const Decimal d = fixedDecimal(value, 2);
-    const QString sign = d.negative ? u"-"_qs : QString();
+        return nonFinite(value).rightJustified(width);
+    const Decimal d = fixedDecimal(value, decimals);
     QString whole = integerPart(d);
     if (whole.isEmpty())
         whole = u"0"_qs;
-    const QString fraction = fractionPart(d, 2);
-    if (fraction == u"00")
-        return (sign + groupDigits(whole)).rightJustified(13);
-    return (sign + whole + u'.' + fraction).rightJustified(13);
+    QString s = d.negative ? u"-"_qs : QString();
+    s.append(groupedDigits ? groupDigits(whole) : whole);
+    if (decimals > 0)
+        s.append(u'.' + fractionPart(d, decimals));
+    return s.rightJustified(width);
+}
+
+} // namespace
+
+QString fixed(double value, int decimals, int width)
+{
+    return fixedText(value, decimals, width, false);
+}
+
+QString groupedFixed(double value, int decimals, int width)
+{
+    return fixedText(value, decimals, width, true);
+}
+
+QString amount(double value)
+{
+    const QString two = fixed(value, 2, 13);
+    return two.endsWith(u"00") ? groupedFixed(value, 0, 13) : two;
 }
 
 QString hashGrouped(double value)

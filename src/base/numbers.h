@@ -48,6 +48,11 @@ int shortestTo(double value, char16_t *out);
 QString grouped(double value);
 // The "%13.2f" text, replaced by the "%13.0n" text (grouped, no decimals) when it ends in "00".
 QString amount(double value);
+// The "%W.Df" text: `decimals` fraction digits (decimal digits rounded half up), right-aligned
+// in `width` characters.
+QString fixed(double value, int decimals, int width = 0);
+// The "%W.Dn" text: as fixed, with a comma before every group of three integer digits.
+QString groupedFixed(double value, int decimals, int width = 0);
 // Pattern "#,###.##": grouped, at most two decimals, no forced digits; 0 gives "", 0.5 gives ".5".
 QString hashGrouped(double value);
 // Pattern "#,##0." with `decimals` optional digits: grouped, at least one integer digit, at most

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 namespace {
 
@@ -83,7 +84,8 @@ void Tdentakukun::connectKey(const char16_t *name, Key k)
 }
 
 // Left: the tax rate, the paste field (input mode), the display and the tax and copy keys. Right:
-// the key panels, from top to bottom Panel34 (clear keys, and "入力" when it is heightened),
+// the key panels, from top to bottom Panel34 (clear keys and the operator indicator, and "入力"
+// when it is heightened),
 // Panel35 and Panel38 (digits and operators) and Panel36 ("＝").
 void Tdentakukun::createControls()
 {
@@ -93,6 +95,8 @@ void Tdentakukun::createControls()
     m_rate->setGeometry(40, 2, 52, 22);
     m_rate->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_rate->setText(u"10"_qs);
+    // The keyboard types on the keys; the fields take it once clicked.
+    m_rate->setFocusPolicy(Qt::ClickFocus);
     make::label(this, u"％"_qs)->setGeometry(96, 2, 20, 22);
     fieldevents::onDoubleClick(m_rate, [this] { m_rate->clear(); });
 
@@ -100,9 +104,10 @@ void Tdentakukun::createControls()
     m_paste = make::edit(panel1, u"Edit1"_qs);
     m_paste->setGeometry(6, 4, 196, 26);
     m_paste->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_paste->setFocusPolicy(Qt::ClickFocus);
 
     m_display = make::label(this, u"0"_qs, u"Label197"_qs);
-    m_display->setGeometry(4, 62, 200, 56);
+    m_display->setGeometry(4, 62, 200, 68);
     m_display->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_display->setFont(keyFont(26, true));
     m_display->setFrameShape(QFrame::Panel);
@@ -110,14 +115,11 @@ void Tdentakukun::createControls()
     m_display->setAutoFillBackground(true);
     setColour(m_display, Qt::white);
     m_display->setContentsMargins(0, 0, 6, 0);
-    m_indicator = make::label(m_display, {}, u"Label199"_qs);
-    m_indicator->setGeometry(6, 4, 30, 20);
-    m_indicator->setFont(keyFont(16, true));
 
-    m_setRate = key(this, u"Button116", setRateCaption, {4, 124, 98, 56});
-    m_copy = key(this, u"Button110", copyCaption, {106, 124, 98, 56});
-    key(this, u"Button111", u"税込"_qs, {4, 186, 98, 80});
-    key(this, u"Button112", u"税抜"_qs, {106, 186, 98, 80});
+    m_setRate = key(this, u"Button116", setRateCaption, {4, 136, 98, 60});
+    m_copy = key(this, u"Button110", copyCaption, {106, 136, 98, 60});
+    key(this, u"Button111", u"税込"_qs, {4, 202, 98, 150});
+    key(this, u"Button112", u"税抜"_qs, {106, 202, 98, 150});
     for (QWidget *w : {static_cast<QWidget *>(m_setRate), static_cast<QWidget *>(m_copy)})
         w->setFont(keyFont(15, true));
 
@@ -125,6 +127,14 @@ void Tdentakukun::createControls()
     key(p34, u"Button115", u"Ｃ"_qs, {2, 2, 93, 53});
     key(p34, u"Button113", u"CE"_qs, {97, 2, 93, 53});
     m_percent = key(p34, u"Button73", u"％"_qs, {192, 2, 64, 53});
+    // The operator indicator sits in the free end of the key panel (the widened "工数" key of
+    // the sheet's input mode covers it).
+    m_indicator = make::label(p34, {}, u"Label199"_qs);
+    m_indicator->setGeometry(258, 2, 61, 53);
+    m_indicator->setAlignment(Qt::AlignCenter);
+    m_indicator->setFont(keyFont(26, true));
+    m_indicator->setStyleSheet(u"color: white;"_qs);
+    m_indicator->lower();
     key(p34, u"Button1", u"入力"_qs, {2, 62, 317, 62});
 
     const struct {
@@ -189,9 +199,14 @@ void Tdentakukun::showFree()
 
 void Tdentakukun::showModal()
 {
+    exec();
+}
+
+int Tdentakukun::exec()
+{
     if (isVisible())
         hide();
-    exec();
+    return QDialog::exec();
 }
 
 void Tdentakukun::setCopyTarget(std::function<bool(const QString &)> target)
@@ -216,8 +231,9 @@ void Tdentakukun::keyPressEvent(QKeyEvent *event)
 {
     const QString text = event->text();
     std::optional<Key> k;
+    const bool inField = qobject_cast<QLineEdit *>(focusWidget()) != nullptr;
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        k = Key::Equals;
+        k = inField ? std::nullopt : std::optional<Key>(Key::Equals);
     else if (event->key() == Qt::Key_Delete)
         k = Key::ClearEntry;
     else if (text == u"%")
@@ -240,9 +256,11 @@ void Tdentakukun::FormActivate()
 {
     if (const QScreen *s = screen()) {
         const QRect area = s->availableGeometry();
+        const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+        const int frameWidth = frame.left() + width() + frame.right();
         QPoint p = pos();
-        if (frameGeometry().right() > area.right())
-            p.setX(std::max(area.left(), p.x() - (frameGeometry().right() - area.right())));
+        if (p.x() + frameWidth - 1 > area.right())
+            p.setX(std::max(area.left(), area.right() + 1 - frameWidth));
         if (p.y() < 0)
             p.setY(0);
         if (p != pos())

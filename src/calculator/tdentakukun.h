@@ -42,6 +42,9 @@ public:
     void showFree();
     // Modal, as the data-entry window's calculator picture opens it.
     void showModal();
+    // A free calculator still open is closed first: shown again modally, it takes the input
+    // instead of staying behind the modal window that called it.
+    int exec() override;
 
     // The data-entry window's part in "コピー": called with value1 while the calculator copies; it
     // returns true when the data-entry window is open (having put value1 into its quantity, unit

@@ -69,7 +69,7 @@ private:
 };
 
 // The checks of the line: false stops the registration with the field to correct highlighted.
-bool passesChecks(EntryForm &f, const EstimateDocument &doc, Host &host)
+bool passesChecks(EntryForm &f, Host &host)
 {
     if (num::isBlank(f.Edit9) || f.Edit9 == u"0") {
         f.red[EntryForm::Panel6] = true;
@@ -104,17 +104,27 @@ bool passesChecks(EntryForm &f, const EstimateDocument &doc, Host &host)
         return false;
     }
     f.Panel36 = false;
-    Q_UNUSED(doc)
     return true;
 }
 
-QString identityOfLine(const TextGrid &t, int r)
+constexpr int identityColumns[] = {linecol::C,     linecol::O,     linecol::D,        linecol::E,
+                                   linecol::Sub,   linecol::Name,  linecol::Spec1,    linecol::Spec2,
+                                   linecol::Category, linecol::Kind, linecol::Factor};
+
+// Whether line r's identity (the columns above joined) equals `identity`. Most lines differ in
+// length already, so the joined text is only built for the others.
+bool hasIdentity(const TextGrid &t, int r, const QString &identity)
 {
-    using namespace linecol;
+    qsizetype length = 0;
+    for (int c : identityColumns)
+        length += t.cell(c, r).size();
+    if (length != identity.size())
+        return false;
     QString key;
-    for (int c : {C, O, D, E, Sub, Name, Spec1, Spec2, Category, Kind, Factor})
+    key.reserve(length);
+    for (int c : identityColumns)
         key += t.cell(c, r);
-    return key;
+    return key == identity;
 }
 
 QString identityOfEntry(const EntryForm &f)
@@ -133,7 +143,7 @@ void mergeWithIdenticalLines(EntryForm &f, EstimateDocument &doc, Writes &w)
     bool merged = false;
     const int last = doc.st1count;
     for (int s = 1; s <= last; ++s) {
-        if (identityOfLine(t, s) != identity)
+        if (!hasIdentity(t, s, identity))
             continue;
         if (t.cell(Item, s) == f.Edit22) {
             // One line takes the entry; a second identical line of the item (left by an edit)
@@ -335,15 +345,20 @@ void finish(EntryForm &f, EstimateDocument &doc, Host &host, int p)
             linecalc::recalculateAll(doc, host);
     }
     f.carryOver = {};
+    // The whole view recalculates every line after the registration wrote its own; the item view
+    // and the line count change no value, so that pass is the last recalculation as well.
+    bool recalculated = false;
     if (doc.controls.showItemView) {
         views::wholeView(doc, host);
         views::itemView(doc, host);
+        recalculated = true;
     } else if (doc.controls.showSheet) {
         sheet::compile(doc, host);
     }
     if (p == 1)
         doc.controls.Button2.enabled = true;
-    linecalc::recalculateAll(doc, host);
+    if (!recalculated)
+        linecalc::recalculateAll(doc, host);
     f.t_no = 9;
     f.setRed(EntryForm::Panel6);
     f.closing = true;
@@ -371,7 +386,7 @@ Outcome registerEntry(EntryForm &f, EstimateDocument &doc, Host &host)
             // Pressing "登録" leaves the field being retyped: one left empty gets its old text.
             entryactivation::restore(f);
             f.Edit25.clear();
-            if (!f.isCommentLine() && !passesChecks(f, doc, host))
+            if (!f.isCommentLine() && !passesChecks(f, host))
                 return Outcome::Refused;
             f.red[EntryForm::Panel3] = false;
             f.Label28.clear();

@@ -21,4 +21,15 @@ std::optional<QString> ask(EstimateDocument &doc, Host &host, const QString &pre
     return doc.keypadText;
 }
 
+void typeIntoSetting(EstimateDocument &doc, Host &host, QString &field, bool pointKey)
+{
+    const QString old = field;
+    field.clear();
+    doc.notifyChanged();
+    const QString typed = ask(doc, host, {}, pointKey).value_or(QString());
+    field = typed.isEmpty() ? old : typed;
+    doc.keypadText.clear();
+    doc.notifyChanged();
+}
+
 } // namespace keypadprompt

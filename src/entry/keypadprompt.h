@@ -18,4 +18,9 @@ namespace keypadprompt {
 std::optional<QString> ask(EstimateDocument &doc, Host &host, const QString &preset = {}, bool pointKey = true,
                            bool marksChange = true);
 
+// A settings field typed on the keypad (the NET rate Edit56 without a decimal point, the
+// social-insurance rate Edit57 with one): the field is empty while the keypad is open and takes
+// what was entered, or its old text when nothing was.
+void typeIntoSetting(EstimateDocument &doc, Host &host, QString &field, bool pointKey);
+
 } // namespace keypadprompt

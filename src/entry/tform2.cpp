@@ -48,6 +48,12 @@ TForm2::TForm2(EstimateDocument &doc, Host &host, QWidget *parent) : QDialog(par
     refresh();
 }
 
+TForm2::~TForm2()
+{
+    // Controls losing the focus while they are destroyed must not run the rules any more.
+    m_refreshing = true;
+}
+
 bool TForm2::showEntry()
 {
     m_registered = false;
@@ -82,11 +88,6 @@ void TForm2::done(int result)
     // Closing ends item rate mode; the fields stay as they are for the next opening.
     entryactivation::closed(m_form);
     QDialog::done(result);
-}
-
-void TForm2::resizeEvent(QResizeEvent *event)
-{
-    QDialog::resizeEvent(event);
 }
 
 bool TForm2::noWrap() const
@@ -149,16 +150,11 @@ void TForm2::Button24Click()
 
 void TForm2::Button28Click()
 {
-    if (!m_calculator) {
+    if (!m_showCalculator) {
         m_host.beep();
         return;
     }
-    if (auto *dialog = qobject_cast<QDialog *>(m_calculator)) {
-        dialog->exec();
-    } else {
-        m_calculator->setWindowModality(Qt::ApplicationModal);
-        m_calculator->show();
-    }
+    m_showCalculator();
     refresh();
 }
 

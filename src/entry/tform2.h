@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QHash>
 
+#include <functional>
+
 class EstimateDocument;
 class Host;
 class QComboBox;
@@ -25,6 +27,7 @@ class TForm2 : public QDialog
 
 public:
     TForm2(EstimateDocument &doc, Host &host, QWidget *parent = nullptr);
+    ~TForm2() override;
 
     EntryForm &form() { return m_form; }
 
@@ -32,9 +35,13 @@ public:
     // wrote it.
     bool showEntry();
 
-    // The calculator window: the calculator picture shows it modally, and registration and
-    // cancelling close it with this window.
-    void setCalculator(QWidget *calculator) { m_calculator = calculator; }
+    // The calculator window and how it is shown modally: the calculator picture shows it, and
+    // registration and cancelling close it with this window.
+    void setCalculator(QWidget *calculator, std::function<void()> showModal)
+    {
+        m_calculator = calculator;
+        m_showCalculator = std::move(showModal);
+    }
 
     // The calculator's "コピー" while this window is open: the value goes into the quantity, price
     // or labour factor, whichever is being entered. False when the window took nothing.
@@ -50,7 +57,6 @@ signals:
 protected:
     void showEvent(QShowEvent *event) override;
     void done(int result) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     // Construction (tform2layout.cpp).
@@ -88,6 +94,7 @@ private:
     Host &m_host;
     EntryForm m_form;
     QWidget *m_calculator = nullptr;
+    std::function<void()> m_showCalculator;
     bool m_registered = false;
     bool m_refreshing = false;
     QHash<QString, QWidget *> m_named;

@@ -243,6 +243,15 @@ void TForm2::createKeypad()
             &TForm2::Button13Click);
     QPushButton *ok = button(u"Button14"_qs, u"登録"_qs, {right, 8 + key + 2, 90, 2 * key + 2});
     ok->setStyleSheet(u"font-weight: bold;"_qs);
+    // The keyboard's way through the line ends on "登録": Enter presses it. It is no default button,
+    // so that Enter in a field never registers.
+    ok->setFocusPolicy(Qt::StrongFocus);
+    fieldevents::onKeyDown(ok, [this](QKeyEvent *key) {
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            return false;
+        Button14Click();
+        return true;
+    });
     connect(ok, &QPushButton::clicked, this, &TForm2::Button14Click);
     connect(button(u"Button23"_qs, u"キャンセル"_qs, {right, bottom, 90, key}), &QPushButton::clicked, this,
             &TForm2::Button23Click);
@@ -307,13 +316,15 @@ void TForm2::connectFields()
             continue;
         connect(line, &QLineEdit::textEdited, this, [this, n](const QString &t) { fieldTyped(n, t); });
         QWidget *target = line;
+        // An editable list takes the keys itself while it has the focus.
+        QWidget *keys = qobject_cast<QComboBox *>(w) ? w : line;
         fieldevents::onClick(target, [this, n] { act([&] { entryfields::click(m_form, n); }); });
         fieldevents::onDoubleClick(target, [this, n] { act([&] { entryfields::doubleClick(m_form, n); }); });
         fieldevents::onEnter(target, [this, n] { act([&] { entryfields::enter(m_form, n, noWrap()); }); });
         fieldevents::onLeave(target, [this, n] { act([&] { entryfields::leave(m_form, n, noWrap()); }); });
-        fieldevents::onKeyUp(target, [this, n](QKeyEvent *) { act([&] { entryfields::keyUp(m_form, n); }); });
+        fieldevents::onKeyUp(keys, [this, n](QKeyEvent *) { act([&] { entryfields::keyUp(m_form, n); }); });
         fieldevents::onMouseEnter(target, [this, n] { act([&] { entryfields::mouseEnter(m_form, n); }); });
-        fieldevents::onKeyDown(target, [this, n, line](QKeyEvent *key) {
+        fieldevents::onKeyDown(keys, [this, n, line](QKeyEvent *key) {
             const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
             bool consumed = false;
             act([&] { consumed = entryfields::keyDown(m_form, n, enter); });

@@ -52,6 +52,7 @@ public:
     int ply6 = 1;
     double verj = 0;   // calculation version of the estimate file
     int seikyu5 = 0;   // invoice tax rounding: 0 truncate, 1 round
+    int patan = 0;     // kind of the pending print: 0 none, 1 quotation, 2 invoice
     double Curitu = 1.0; // copper-base multiplier
     int copperManualFlag = 0; // tag of "銅ベース調整": the stored copper-base manual choice
     std::array<double, 4> sonota{100, 100, 100, 100}; // compression rates of the extra rows, %

@@ -46,6 +46,10 @@ void copyNet(EstimateDocument &doc, Host &host);
 // keypad, or keeps its previous text when nothing was typed.
 void enterNetRate(EstimateDocument &doc, const QString &typed);
 
+// The NET rate entry (Button126Click): the keypad, its "." key disabled, asks for the rate with an
+// empty display while the field stands empty; enterNetRate then takes what was typed.
+void netRateEntry(EstimateDocument &doc, Host &host);
+
 // "電工費の足し算" (Button123Click): message with the compressed and submitted labour sums.
 void labourTotals(EstimateDocument &doc, Host &host);
 

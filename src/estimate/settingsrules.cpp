@@ -6,6 +6,7 @@
 #include "estimate/document.h"
 #include "estimate/linecalculation.h"
 #include "estimate/settingscontrols.h"
+#include "output/seal.h"
 #include "estimate/sheetcompiler.h"
 
 namespace settingsrules {
@@ -54,6 +55,8 @@ void optionSwitched(EstimateDocument &doc, Host &host, QStringView name)
             applySettingsControl(doc, host, u"CheckBox1", u"1"_qs);
     } else if (name == u"CheckBox18" || name == u"CheckBox20" || name == u"CheckBox25") {
         syncDependentControls(doc);
+    } else if (name == u"CheckBox2") {
+        doc.controls.windowWidthRequested = true;
     }
 }
 
@@ -238,6 +241,12 @@ bool applySettingsControl(EstimateDocument &doc, Host &host, QStringView name, c
         extraAmountEdited(doc, row);
     } else if (name == u"ComboBox35") {
         roundingModeChanged(doc, host);
+    } else if (name == u"Edit61") {
+        // A key in the seal name: the size list, then the presets for the new name.
+        seal::sizeList(s);
+        seal::presets(s);
+    } else if (name == u"ComboBox47") {
+        seal::presets(s);
     }
     return true;
 }

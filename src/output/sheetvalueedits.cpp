@@ -23,7 +23,7 @@ const QString zeroDivide = u"浮動小数点数の 0 による除算"_qs;
 // A back-calculation divided by zero: shown as the platform shows it, and nothing changes.
 struct ZeroDivide {};
 
-num::Real divide(num::Real a, num::Real b)
+double divide(double a, double b)
 {
     if (b == 0)
         throw ZeroDivide{};
@@ -37,7 +37,7 @@ int lineOf(const EstimateDocument &doc, int sheetRow)
     const QString &no = doc.sheet.cell(sheetcol::No, sheetRow);
     if (input.isEmpty() || !input.front().isDigit() || !num::isNumber(input) || !num::isNumber(no))
         return 0;
-    const num::Real line = num::toNumber(no);
+    const double line = num::toNumber(no);
     return line >= 1 && line <= doc.st1count && line == std::floor(line) ? int(line) : 0;
 }
 
@@ -58,9 +58,9 @@ void writeRate(EstimateDocument &doc, const std::vector<int> &lines, int column,
 void derivedAmount(EstimateDocument &doc, const sheetclick::Request &request, const QString &value)
 {
     const int rateColumn = request.column == sheetcol::Compressed ? sheetcol::CompressionRate : sheetcol::SubmissionRate;
-    const num::Real amount = num::toNumber(value);
-    const num::Real oldAmount = num::toNumber(doc.sheet.cell(request.column, request.row));
-    const num::Real oldRate = num::toNumber(doc.sheet.cell(rateColumn, request.row));
+    const double amount = num::toNumber(value);
+    const double oldAmount = num::toNumber(doc.sheet.cell(request.column, request.row));
+    const double oldRate = num::toNumber(doc.sheet.cell(rateColumn, request.row));
     const QString rate = num::shortest(divide(amount, divide(oldAmount, oldRate)));
     doc.sheet.setCell(request.column, request.row, value);
     doc.sheet.setCell(rateColumn, request.row, rate);
@@ -101,10 +101,10 @@ void lineRate(EstimateDocument &doc, const sheetclick::Request &request, const Q
     const bool compression = c <= sheetcol::Compressed;
     QString rate = value;
     if (c != sheetcol::CompressionRate && c != sheetcol::SubmissionRate) {
-        const num::Real typed = num::toNumber(value);
-        const num::Real listPrice = num::toNumber(doc.lines.cell(linecol::Price, line));
+        const double typed = num::toNumber(value);
+        const double listPrice = num::toNumber(doc.lines.cell(linecol::Price, line));
         const bool amount = c == sheetcol::Compressed || c == sheetcol::Submitted;
-        const num::Real price = amount ? divide(typed, num::toNumber(doc.lines.cell(linecol::Corrected, line))) : typed;
+        const double price = amount ? divide(typed, num::toNumber(doc.lines.cell(linecol::Corrected, line))) : typed;
         rate = num::shortest(divide(price, listPrice) * 100);
     } else {
         num::toNumber(value);

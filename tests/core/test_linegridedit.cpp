@@ -100,9 +100,11 @@ TEST(LineCarryOver, ChangedFactorAlsoGoesToLinesOfTheSameClassAndKind)
     const int other = g.rowOf(u"PF管"_qs, u"07"_qs);
     EXPECT_EQ(g.cell(Factor, other), u"0.08"_qs);
     EXPECT_EQ(g.cell(Painting, other), u"15"_qs);
-    for (int r = 1; r <= g.doc.st1count; ++r)
-        if (g.cell(Kind, r) == u"撤去")
+    for (int r = 1; r <= g.doc.st1count; ++r) {
+        if (g.cell(Kind, r) == u"撤去") {
             EXPECT_EQ(g.cell(Factor, r), u"0.05"_qs);
+        }
+    }
 
     // Cancelling the window carries nothing over.
     g.doc.lines.setCell(Price, other, u"999"_qs);

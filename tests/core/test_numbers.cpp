@@ -34,6 +34,13 @@ TEST(Numbers, GroupedAndAmountFormats)
     EXPECT_EQ(amount(-1234), u"       -1,234"_qs);
     EXPECT_EQ(amount(0.125), u"         0.13"_qs); // decimal digits round half up
     EXPECT_EQ(amount(1234).size(), 13);
+    EXPECT_EQ(amount(999.999), u"        1,000"_qs); // rounds up into whole yen
+
+    EXPECT_EQ(fixed(2.25, 1, 13), u"          2.3"_qs);
+    EXPECT_EQ(fixed(-0.004, 2), u"0.00"_qs);
+    EXPECT_EQ(fixed(1234.5, 0, 6), u"  1235"_qs);
+    EXPECT_EQ(groupedFixed(1234567.891, 2, 10), u"1,234,567.89"_qs); // wider than the width
+    EXPECT_EQ(groupedFixed(-999, 0, 5), u" -999"_qs);
 
     EXPECT_EQ(hashGrouped(1234567), u"1,234,567"_qs);
     EXPECT_EQ(hashGrouped(1234.5), u"1,234.5"_qs);
@@ -43,10 +50,10 @@ TEST(Numbers, GroupedAndAmountFormats)
     EXPECT_EQ(hashGrouped(1234.567), u"1,234.57"_qs);
 
     // "#,##0.###########": at least one integer digit, up to 11 decimals.
-    struct Case { Real value; const char16_t *text; } zero[] = {
-        {1234, u"1,234"}, {0.5, u"0.5"}, {0, u"0"}, {-1234.5, u"-1,234.5"}, {1.0L / 3, u"0.33333333333"},
+    struct Case { double value; const char16_t *text; } zero[] = {
+        {1234, u"1,234"}, {0.5, u"0.5"}, {0, u"0"}, {-1234.5, u"-1,234.5"}, {1.0 / 3, u"0.33333333333"},
         {0.000000000004, u"0"}, {-0.000000000004, u"0"}, {0.000000000006, u"0.00000000001"},
-        {999999.999999999999L, u"1,000,000"}, {0.1L + 0.2L, u"0.3"}, {1e20L, u"100,000,000,000,000,000,000"},
+        {999999.999999999999, u"1,000,000"}, {0.1 + 0.2, u"0.3"}, {1e20, u"100,000,000,000,000,000,000"},
     };
     for (const auto &c : zero)
         EXPECT_EQ(zeroGrouped(c.value, 11), QString::fromUtf16(c.text)) << double(c.value);

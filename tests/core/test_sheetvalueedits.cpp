@@ -114,8 +114,9 @@ TEST(SheetValueEdits, DerivedAmountSetsTheItemRate)
         // painting costs, so it comes out as typed).
         const int after = f.rowNamed(u"塗 装 費"_qs);
         EXPECT_EQ(f.at(c.rateColumn, after), QString::fromUtf16(c.rate));
-        if (c.column == sheetcol::Compressed)
+        if (c.column == sheetcol::Compressed) {
             EXPECT_EQ(f.at(c.column, after), QString::fromUtf16(c.typed));
+        }
         EXPECT_EQ(f.doc.kidou, 1);
         EXPECT_EQ(f.doc.keypadText, QString());
     }

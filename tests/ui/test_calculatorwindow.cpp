@@ -4,10 +4,12 @@
 #include "calculator/tdentakukun.h"
 #include "estimate/document.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -197,6 +199,28 @@ TEST_F(CalculatorWindowTest, InputModeLabourKeyAndCancel)
     EXPECT_EQ(calc.inputValue(), std::nullopt);
 }
 
+// The free calculator open when a modal window asks for it: it comes back modal and usable.
+TEST_F(CalculatorWindowTest, FreeCalculatorBecomesModalWhenAskedFor)
+{
+    calc.showFree();
+    keys(u"5"_qs);
+    QTimer::singleShot(0, [&] {
+        EXPECT_TRUE(calc.isModal());
+        EXPECT_EQ(QApplication::activeModalWidget(), &calc);
+        EXPECT_EQ(display(), u"0"_qs); // a new showing starts cleared
+        keys(u"8 入力"_qs);
+    });
+    EXPECT_EQ(calc.inputValue(), u"8"_qs);
+
+    calc.showFree();
+    QTimer::singleShot(0, [&] {
+        EXPECT_EQ(QApplication::activeModalWidget(), &calc);
+        calc.close();
+    });
+    calc.exec();
+    EXPECT_FALSE(calc.isVisible());
+}
+
 TEST_F(CalculatorWindowTest, PasteTakesThePasteField)
 {
     QTimer::singleShot(0, [&] {
@@ -239,6 +263,18 @@ TEST_F(CalculatorWindowTest, ErrorsAreShownAndTheKeyIsUndone)
     EXPECT_EQ(display(), u"0"_qs);
     keys(u"CE 4 ＝"_qs);
     EXPECT_EQ(display(), u"1.25"_qs);
+    calc.close();
+}
+
+// Shown where the pointer left it, it is pulled back onto the screen.
+TEST_F(CalculatorWindowTest, StaysOnTheScreen)
+{
+    const QRect area = calc.screen()->availableGeometry();
+    calc.move(area.right() - 100, -40);
+    calc.showFree();
+    EXPECT_LE(calc.frameGeometry().right(), area.right());
+    EXPECT_GE(calc.x(), area.left());
+    EXPECT_EQ(calc.y(), 0);
     calc.close();
 }
 

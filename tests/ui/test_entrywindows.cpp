@@ -260,3 +260,31 @@ TEST(UnitWindow, PicksAUnitAndAdjustsTheCopperBase)
     EXPECT_FALSE(doc.settings.TForm6_CheckBox1);
     EXPECT_EQ(doc.copperManualFlag, 0);
 }
+
+TEST(EntryWindow, TheKeyboardAloneGoesThroughTheLineToRegistration)
+{
+    EntryWindow w;
+    w.pick(u"露出コンセント"_qs, u"520"_qs, [&] {
+        QApplication::setActiveWindow(&w.form2);
+        QWidget *quantity = QApplication::focusWidget();
+        EXPECT_EQ(quantity, w.child(u"Edit9"_qs));
+        if (quantity != w.child(u"Edit9"_qs)) {
+            w.form2.reject();
+            return;
+        }
+        QTest::keyClicks(quantity, u"8"_qs);
+        QTest::keyClick(quantity, Qt::Key_Return);              // on to the unit
+        EXPECT_EQ(w.panel(u"Panel7"_qs), red);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // the price
+        EXPECT_EQ(QApplication::focusWidget(), w.child(u"Edit11"_qs));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // the labour factor
+        EXPECT_EQ(QApplication::focusWidget(), w.child(u"Edit12"_qs));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // "登録" takes the focus
+        EXPECT_EQ(QApplication::focusWidget(), w.child(u"Button14"_qs));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_FALSE(w.form2.isVisible());
+    ASSERT_EQ(w.doc.st1count, 1);
+    EXPECT_EQ(w.doc.lines.cell(Quantity, 1), u"8"_qs);
+    EXPECT_EQ(w.doc.lines.cell(Price, 1), u"520"_qs);
+}

@@ -5,6 +5,7 @@
 #include "calculator/tdentakukun.h"
 #include "estimate/columns.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QPushButton>
 #include <QTableView>
@@ -140,7 +141,31 @@ TEST(SheetCalculator, DentakuShowsTheFreeCalculator)
     EXPECT_FALSE(w.calc.isModal());
     // The main window still takes clicks: the calculator does not block it.
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    w.calc.close();
+    QTest::keyClick(&w.calc, Qt::Key_Escape);
+    EXPECT_FALSE(w.calc.isVisible());
+
+    // Afterwards the sheet still opens it in input mode.
+    const int row = w.rowNamed(u"LED誘導灯"_qs);
+    w.typeOnCalculator(u"6 5"_qs);
+    QTest::mousePress(w.sheet->viewport(), Qt::LeftButton, {}, w.centre(sheetcol::SubmissionRate, row));
+    QTest::mouseRelease(w.sheet->viewport(), Qt::LeftButton, {}, w.centre(sheetcol::SubmissionRate, row + 1));
+    EXPECT_EQ(w.doc().lines.cell(linecol::Submission, w.lineOf(row)), u"65"_qs);
+}
+
+// "NET提示率を変更する": the keypad asks for the rate over the settings screen, which closes again
+// and leaves the new rate in the NET captions.
+TEST(SheetCalculator, NetRateChangeFromThePopupMenu)
+{
+    SheetWithCalculator w;
+    w.host.keypadAnswers = {u"90"_qs};
+    auto *net2 = w.form.findChild<QAction *>(u"NET2"_qs);
+    ASSERT_NE(net2, nullptr);
+    net2->trigger();
+    EXPECT_EQ(w.host.keypadShown.size(), 1);
+    EXPECT_EQ(w.doc().settings.Edit56, u"90"_qs);
+    EXPECT_FALSE(w.form.findChild<QWidget *>(u"Panel23"_qs)->isVisible());
+    EXPECT_EQ(net2->text(), u"NET提示率 90% を変更する"_qs);
+    EXPECT_TRUE(w.doc().controls.NET1.text.contains(u"4,760,000"_qs)) << w.doc().controls.NET1.text.toStdString();
 }
 
 } // namespace
