@@ -58,7 +58,7 @@ TEST(TextGrid, PooledCellsBehaveAsPlainStrings)
     const QStringList words = {u"0"_qs, u"100"_qs, u"通常品"_qs, u"式"_qs, u"1-1.照明器具設置工事"_qs,
                                u"12345.678"_qs, u"ケーブル VVF 2.0-3C"_qs, u"xxx"_qs};
     TextGrid grid(5, 4);
-    Model model{5};
+    Model model{5, 0, {}};
     model.setRowCount(4);
     for (int step = 0; step < 4000; ++step) {
         const int rows = std::max(grid.rowCount(), 1);
