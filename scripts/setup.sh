@@ -12,6 +12,9 @@ packages=(
   fonts-ipafont-mincho fonts-ipafont-gothic
   xvfb xauth poppler-utils imagemagick sox
   dpkg-dev desktop-file-utils libxml2-utils
+  # The workbook tests open the written workbooks in LibreOffice; Carlito measures the workbooks'
+  # default font as the spreadsheet application does.
+  libreoffice-calc-nogui fonts-crosextra-carlito
 )
 missing=()
 for p in "${packages[@]}"; do

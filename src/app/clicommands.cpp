@@ -1,6 +1,7 @@
 #include "app/clicalccommand.h"
 #include "app/clicommand.h"
 #include "app/cliestimatecommands.h"
+#include "app/cliexportcommand.h"
 #include "app/cliregistercommand.h"
 #include "app/cliprintcommand.h"
 
@@ -11,6 +12,7 @@ std::vector<std::unique_ptr<CliCommand>> cliCommands()
     for (const char16_t *name : {u"sheet", u"lines", u"items", u"totals", u"state"})
         commands.push_back(makeListingCommand(QString::fromUtf16(name)));
     commands.push_back(makeResaveCommand());
+    commands.push_back(makeExportCommand());
     commands.push_back(makePrintCommand());
     commands.push_back(makeCalcCommand());
     commands.push_back(makeRegisterCommand());

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -159,6 +160,12 @@ std::optional<QString> QtHost::saveFileName(const QString &filter, const QString
     if (isEstimateFilter(filter))
         usersettings::rememberEstimateFile(name);
     return name;
+}
+
+void QtHost::openDocument(const QString &path)
+{
+    // Without an application for the file type this does nothing, which is what the user expects.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 std::optional<QString> QtHost::folderName(const QString &title)

@@ -21,6 +21,7 @@ class QtHost;
 class SheetGrid;
 class GridView;
 class ConditionScreen;
+class ExportPanel;
 class ItemSetupScreen;
 class SettingsScreen;
 class TForm2;
@@ -176,5 +177,6 @@ private:
     SettingsScreen *m_settingsScreen = nullptr;  // Panel23
     ConditionScreen *m_conditionScreen = nullptr; // Panel67
     ItemSetupScreen *m_itemScreen = nullptr;      // GroupBox1
+    ExportPanel *m_export = nullptr;              // Panel66, Panel80, Panel72, StringGrid9
     PrintHandler *m_print = nullptr;
 };

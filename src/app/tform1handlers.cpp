@@ -14,6 +14,7 @@
 #include "storage/estimatefile.h"
 #include "estimate/sheetcompiler.h"
 #include "estimate/views.h"
+#include "export/exportpanel.h"
 #include "output/itemviewgrid.h"
 #include "output/printhandler.h"
 #include "output/sheetgrid.h"
@@ -34,18 +35,21 @@ const QString codeClose = u"CODE  CLOSE"_qs;
 void TForm1::Button11Click()
 {
     views::itemView(m_doc, *m_host);
+    m_export->cover();
     refresh();
 }
 
 void TForm1::Button12Click()
 {
     views::wholeView(m_doc, *m_host);
+    m_export->cover();
     refresh();
 }
 
 void TForm1::Button16Click()
 {
     sheet::compile(m_doc, *m_host);
+    m_export->cover();
     refresh();
 }
 
@@ -91,11 +95,13 @@ void TForm1::Label18Click()
 void TForm1::Button46Click()
 {
     m_settingsScreen->open();
+    m_export->cover();
 }
 
 void TForm1::Button82Click()
 {
     m_conditionScreen->open();
+    m_export->cover();
 }
 
 // The settings screen opened from the estimate sheet, with the cursor in the field of the rate

@@ -6,6 +6,7 @@
 #include "app/startup.h"
 
 #include "entry/linegrid.h"
+#include "export/exportpanel.h"
 #include "estimate/settingsscreen.h"
 #include "items/itemsetupscreen.h"
 #include "output/itemviewgrid.h"
@@ -96,6 +97,10 @@ void TForm1::createWidgets()
     m_column = createButtonColumn(client);
     m_toolbar = createToolbar(client);
     createGrids(client);
+    m_export = new ExportPanel(m_doc, *m_host, m_toolbar, client);
+    for (QObject *control : m_export->namedControls())
+        m_named.insert(control->objectName(), control);
+    connect(m_export, &ExportPanel::documentChanged, this, &TForm1::refresh);
     m_bottomBar = createBottomBar(client);
     m_notice = createNoticePanel(client);
 
@@ -360,6 +365,7 @@ void TForm1::FormResize()
                           static_cast<QWidget *>(m_sheet)})
         grid->setGeometry(gridLeft, gridTop, gridWidth, gridHeight);
     m_bottomBar->setGeometry(gridLeft, h - 2 - bottomBarHeight, gridWidth, bottomBarHeight);
+    m_export->layout(gridWidth, w, QRect(gridLeft, gridTop, gridWidth, gridHeight));
     for (QWidget *screen : {static_cast<QWidget *>(m_settingsScreen), static_cast<QWidget *>(m_conditionScreen),
                             static_cast<QWidget *>(m_itemScreen)})
         screen->setGeometry(0, 0, w, h);

@@ -29,6 +29,13 @@ public:
     TextGrid itemView;   // StringGrid5: lines of the current item
     TextGrid sheet;      // StringGrid6: estimate sheet, 24 columns
     TextGrid conditions; // StringGrid8: condition list, 45 conditions
+    TextGrid tally;      // StringGrid9: material tally, 24 columns, row 0 titles
+
+    // Tally class counts by first code: a1 below 120, a2 120-139, b1 140-159, c1 300-399,
+    // d1 400, h1 500, e1 601, f1 602, g1 603.
+    int a1 = 0, a2 = 0, b1 = 0, c1 = 0, d1 = 0, e1 = 0, f1 = 0, g1 = 0, h1 = 0;
+    // Tally capacity flags: 1 when a class fits its block of the cost-summary template.
+    std::array<int, 9> c{};
 
     Settings settings;
     MainControls controls;
