@@ -4,6 +4,7 @@
 
 #include "base/host.h"
 #include "catalog/scrollstrips.h"
+#include "entry/keypadprompt.h"
 #include "entry/linegrid.h"
 #include "estimate/figures.h"
 #include "estimate/settingsrules.h"
@@ -220,7 +221,7 @@ void TForm1::NET2Click()
     if (m_keypad)
         m_keypad->move(frameGeometry().center() - QPoint(m_keypad->frameGeometry().width() / 2,
                                                          m_keypad->frameGeometry().height() / 2));
-    figures::netRateEntry(m_doc, *m_host);
+    keypadprompt::typeIntoSetting(m_doc, *m_host, m_doc.settings.Edit56, false);
     m_settingsScreen->binder().refresh();
     if (auto *close = m_settingsScreen->findChild<QPushButton *>(u"Button73"_qs))
         close->click();

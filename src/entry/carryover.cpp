@@ -3,6 +3,7 @@
 #include "estimate/columns.h"
 #include "estimate/document.h"
 #include "estimate/linecalculation.h"
+#include "estimate/linekeys.h"
 
 #include <algorithm>
 
@@ -16,17 +17,6 @@ const std::vector<int> &priceKey()
 {
     static const std::vector<int> k{C, O, D, Name, Spec1, Spec2};
     return k;
-}
-
-const std::vector<int> &description()
-{
-    static const std::vector<int> k{C, O, D, E, Sub, Name, Spec1, Spec2, Category, Kind, Factor};
-    return k;
-}
-
-bool isUnitSet(const QString &unit)
-{
-    return unit == u"式";
 }
 
 } // namespace
@@ -52,16 +42,8 @@ Rule forItemView(int column)
 Rule forSheet(int lineColumn)
 {
     if (lineColumn == Price || lineColumn == Compression || lineColumn == Submission)
-        return {description(), true};
+        return {{std::begin(linekeys::description), std::end(linekeys::description)}, true};
     return {};
-}
-
-QString key(const EstimateDocument &doc, int row, const std::vector<int> &columns)
-{
-    QString k;
-    for (int c : columns)
-        k += doc.lines.cell(c, row);
-    return k;
 }
 
 int apply(EstimateDocument &doc, int row, const Rule &rule)
@@ -69,7 +51,6 @@ int apply(EstimateDocument &doc, int row, const Rule &rule)
     if (rule.isNone())
         return 0;
     TextGrid &t = doc.lines;
-    const QString wanted = key(doc, row, rule.key);
     // The values are read once: the edited line matches itself and is written with its own cells.
     std::vector<std::pair<int, QString>> values{{Price, t.cell(Price, row)}};
     if (rule.factors) {
@@ -80,15 +61,14 @@ int apply(EstimateDocument &doc, int row, const Rule &rule)
             values.emplace_back(c, v);
         }
     }
-    int written = 0;
-    for (int s = 1; s <= doc.st1count; ++s) {
-        if (isUnitSet(t.cell(Unit, s)) || key(doc, s, rule.key) != wanted)
-            continue;
+    // Where a written column is part of the key, the matching lines already hold its text: the
+    // matches stay valid while they are written.
+    const linekeys::Index index(doc, rule.key);
+    const std::vector<int> &matches = index.matches(row);
+    for (int s : matches)
         for (const auto &[c, v] : values)
             t.setCell(c, s, v);
-        ++written;
-    }
-    return written;
+    return int(matches.size());
 }
 
 std::vector<int> dragRows(const EstimateDocument &doc, int from, int to)
@@ -108,18 +88,18 @@ bool fill(EstimateDocument &doc, Host &host, int column, const std::vector<int> 
     // Keys of every line, kept current as the factor column (part of the key) is written.
     std::vector<QString> keys(size_t(doc.st1count) + 1);
     for (int s = 1; s <= doc.st1count; ++s)
-        keys[size_t(s)] = key(doc, s, description());
+        keys[size_t(s)] = linekeys::key(t, s, linekeys::description);
     bool changed = false;
     for (int r : rows) {
         if (r < 1 || r > doc.st1count)
             continue;
         const QString wanted = keys[size_t(r)];
         for (int s = 1; s <= doc.st1count; ++s) {
-            if (keys[size_t(s)] != wanted || isUnitSet(t.cell(Unit, s)))
+            if (keys[size_t(s)] != wanted || !linekeys::takesCarryOver(t, s))
                 continue;
             t.setCell(column, s, value);
             if (column == Factor)
-                keys[size_t(s)] = key(doc, s, description());
+                keys[size_t(s)] = linekeys::key(t, s, linekeys::description);
             changed = true;
         }
     }

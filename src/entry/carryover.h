@@ -31,9 +31,6 @@ Rule forItemView(int column);
 // factors to every line of the same description.
 Rule forSheet(int lineColumn);
 
-// The key of line `row` under `columns`, the cells joined without separators.
-QString key(const EstimateDocument &doc, int row, const std::vector<int> &columns);
-
 // Writes the price (and the factors) of line `row` into every matching line. Returns the number of
 // lines written; the caller recalculates.
 int apply(EstimateDocument &doc, int row, const Rule &rule);

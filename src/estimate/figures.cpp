@@ -2,7 +2,6 @@
 
 #include "base/conversionerror.h"
 #include "base/host.h"
-#include "entry/keypadprompt.h"
 #include "estimate/columns.h"
 #include "estimate/document.h"
 #include "estimate/sheetcompiler.h"
@@ -201,24 +200,6 @@ void copyNet(EstimateDocument &doc, Host &host)
     } catch (const ConversionError &e) {
         host.silentStop(u"Button125Click"_qs, e.text());
     }
-}
-
-void enterNetRate(EstimateDocument &doc, const QString &typed)
-{
-    if (!typed.isEmpty())
-        doc.settings.Edit56 = typed;
-}
-
-void netRateEntry(EstimateDocument &doc, Host &host)
-{
-    const QString before = doc.settings.Edit56;
-    doc.settings.Edit56.clear();
-    doc.notifyChanged();
-    const std::optional<QString> typed = keypadprompt::ask(doc, host, {}, false);
-    doc.settings.Edit56 = before;
-    enterNetRate(doc, typed.value_or(QString()));
-    doc.keypadText.clear();
-    doc.notifyChanged();
 }
 
 void labourTotals(EstimateDocument &doc, Host &host)

@@ -42,14 +42,6 @@ bool netFigure(EstimateDocument &doc, Host &host);
 // "NET提示をCBへコピー" (Button125Click): "NET \" + grouped NET figure + "-" to the clipboard.
 void copyNet(EstimateDocument &doc, Host &host);
 
-// The end of the NET rate entry (Button126Click): the rate field takes what was typed on the
-// keypad, or keeps its previous text when nothing was typed.
-void enterNetRate(EstimateDocument &doc, const QString &typed);
-
-// The NET rate entry (Button126Click): the keypad, its "." key disabled, asks for the rate with an
-// empty display while the field stands empty; enterNetRate then takes what was typed.
-void netRateEntry(EstimateDocument &doc, Host &host);
-
 // "電工費の足し算" (Button123Click): message with the compressed and submitted labour sums.
 void labourTotals(EstimateDocument &doc, Host &host);
 

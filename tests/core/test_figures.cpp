@@ -1,4 +1,5 @@
 #include "base/numbers.h"
+#include "entry/keypadprompt.h"
 #include "estimate/figures.h"
 
 #include "sheetfixture.h"
@@ -178,7 +179,7 @@ TEST(Figures, NetRateEntryThroughTheKeypad)
     for (const auto &c : cases) {
         SheetFixture f;
         f.host.keypadAnswers = {c.answer};
-        figures::netRateEntry(f.doc, f.host);
+        keypadprompt::typeIntoSetting(f.doc, f.host, f.doc.settings.Edit56, false);
         ASSERT_EQ(f.host.keypadShown.size(), 1);
         EXPECT_EQ(f.host.keypadShown[0].preset, QString());
         EXPECT_FALSE(f.host.keypadShown[0].pointKey);
@@ -187,14 +188,9 @@ TEST(Figures, NetRateEntryThroughTheKeypad)
     }
 }
 
-TEST(Figures, NetRateEntryAndBadRate)
+TEST(Figures, BadNetRateStopsSilently)
 {
     SheetFixture f;
-    figures::enterNetRate(f.doc, QString());
-    EXPECT_EQ(f.doc.settings.Edit56, u"100"_qs);
-    figures::enterNetRate(f.doc, u"90"_qs);
-    EXPECT_EQ(f.doc.settings.Edit56, u"90"_qs);
-
     f.doc.settings.Edit56 = u"9O"_qs;
     f.host.clipboard = u"前"_qs;
     figures::copyNet(f.doc, f.host);
