@@ -1,6 +1,6 @@
 // Writes the benchmarks' large estimate as an estimate file, for measuring solvara-cli on it:
 //   solvara_largeestimate LINES OUT.kas
-#include "../largeestimate.h"
+#include "largeestimate.h"
 
 #include "storage/estimatefile.h"
 #include "storage/textfile.h"

@@ -2,19 +2,12 @@
 // on the sample estimate, opening a 10,000-line, 300-item estimate until its sheet is painted, and
 // one scroll step of that sheet. Run on demand: build/bin/solvara_ui_bench
 
-#include "../largeestimate.h"
-#include "output/fontfaces.h"
-#include "app/tform1.h"
+#include "largeestimate.h"
+
+#include "app/programwindows.h"
 #include "app/translations.h"
-#include "output/printhandler.h"
 #include "base/scriptedhost.h"
-#include "calculator/tdentakukun.h"
-#include "catalog/catalogscreens.h"
-#include "catalog/tform4.h"
-#include "entry/tform2.h"
-#include "entry/tform3.h"
-#include "entry/tform6.h"
-#include "output/tform5.h"
+#include "output/fontfaces.h"
 #include "storage/estimatefile.h"
 #include "storage/textfile.h"
 #include "widgets/scrollbarstyle.h"
@@ -58,17 +51,8 @@ void StartUpWithTheSample(benchmark::State &state)
 {
     for (auto _ : state) {
         ScriptedHost host;
-        TForm1 form1(programFolder, programFolder + u"/sample.kas"_qs, &host);
-        TForm2 form2(form1.document(), form1.host());
-        TForm3 form3(form1.document());
-        TForm4 form4(form1.document(), form1.host());
-        TForm5 form5(form1.document(), form1.host());
-        Tdentakukun dentakukun(form1.document(), form1.host());
-        TForm6 form6(form1.document());
-        form1.setCompanions(&form3, &dentakukun);
-        form1.setEntryWindows(&form2, &form3, &form6);
-        form1.catalogScreens()->setWindows(&form2, &form4, &dentakukun);
-        form1.printing().setOptionsWindow(&form5);
+        ProgramWindows windows(programFolder, programFolder + u"/sample.kas"_qs, &host);
+        TForm1 &form1 = windows.form1;
         form1.show();
         settle();
         benchmark::DoNotOptimize(form1.isVisible());

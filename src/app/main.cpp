@@ -1,17 +1,9 @@
+#include "app/programwindows.h"
 #include "app/screenshots.h"
 #include "app/starttiming.h"
-#include "app/tform1.h"
 #include "app/translations.h"
 #include "app/widgetdump.h"
-#include "calculator/tdentakukun.h"
-#include "catalog/catalogscreens.h"
-#include "catalog/tform4.h"
-#include "entry/tform2.h"
-#include "entry/tform3.h"
-#include "entry/tform6.h"
 #include "output/fontfaces.h"
-#include "output/printhandler.h"
-#include "output/tform5.h"
 #include "widgets/scrollbarstyle.h"
 
 #include <QApplication>
@@ -51,19 +43,8 @@ int main(int argc, char *argv[])
     }
     const QString programFolder = qEnvironmentVariable("SOLVARA_PROGRAM_DIR");
 
-    // The seven windows are created once, in this order; the main window's start-up runs before
-    // the others exist.
-    TForm1 form1(programFolder, estimateFile);
-    TForm2 form2(form1.document(), form1.host());
-    TForm3 form3(form1.document());
-    TForm4 form4(form1.document(), form1.host());
-    TForm5 form5(form1.document(), form1.host());
-    Tdentakukun dentakukun(form1.document(), form1.host());
-    TForm6 form6(form1.document());
-    form1.setCompanions(&form3, &dentakukun);
-    form1.setEntryWindows(&form2, &form3, &form6);
-    form1.catalogScreens()->setWindows(&form2, &form4, &dentakukun);
-    form1.printing().setOptionsWindow(&form5);
+    ProgramWindows windows(programFolder, estimateFile);
+    TForm1 &form1 = windows.form1;
 
     // Closing the main window ends the program, whatever other window is still open.
     QObject::connect(&form1, &TForm1::closed, &app, &QCoreApplication::quit);
@@ -74,7 +55,7 @@ int main(int argc, char *argv[])
     if (dump) {
         QCoreApplication::processEvents();
         QTextStream out(stdout);
-        dumpWidgets({&form1, &form2, &form3, &form4, &form5, &dentakukun, &form6}, out);
+        dumpWidgets(windows.all(), out);
         return 0;
     }
     if (!screenshotFolder.isEmpty())

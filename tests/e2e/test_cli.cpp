@@ -1,9 +1,10 @@
+#include "clirun.h"
+
 #include "storage/records.h"
 #include "storage/textfile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -11,20 +12,6 @@
 #include <functional>
 
 namespace {
-
-struct CliRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-CliRun cli(const QStringList &arguments)
-{
-    QProcess p;
-    p.start(QStringLiteral(SOLVARA_BIN_DIR "/solvara-cli"), arguments);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
 
 } // namespace
 

@@ -1,23 +1,15 @@
+#include "clirun.h"
+
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct CalcRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-CalcRun calc(const QStringList &arguments)
+CliRun calc(const QStringList &arguments)
 {
-    QProcess p;
-    p.start(QStringLiteral(SOLVARA_BIN_DIR "/solvara-cli"), QStringList{u"calc"_qs} + arguments);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+    return cli(QStringList{u"calc"_qs} + arguments);
 }
 
 QStringList keys(const char16_t *spaced)
@@ -48,7 +40,7 @@ TEST(CliCalc, PrintsDisplayStateAndOperands)
         {u"7 + 1 C", u"0\t0\t0\t"},
     };
     for (const auto &c : cases) {
-        const CalcRun r = calc(keys(c.keys));
+        const CliRun r = calc(keys(c.keys));
         EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
         EXPECT_EQ(r.out, QString::fromUtf16(c.line) + u'\n') << QString::fromUtf16(c.keys).toStdString();
         EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
@@ -57,7 +49,7 @@ TEST(CliCalc, PrintsDisplayStateAndOperands)
 
 TEST(CliCalc, VerbosePrintsAfterEveryKey)
 {
-    const CalcRun r = calc({u"-v"_qs, u"1"_qs, u"0"_qs, u"0"_qs, u"0"_qs, u"税込"_qs});
+    const CliRun r = calc({u"-v"_qs, u"1"_qs, u"0"_qs, u"0"_qs, u"0"_qs, u"税込"_qs});
     ASSERT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, u"1\t1\t1\t\n10\t1\t10\t\n100\t1\t100\t\n1,000\t1\t1000\t\n1100\t1\t1100\t\n"_qs);
 }
@@ -74,13 +66,13 @@ TEST(CliCalc, LabourPriceForTheLabourKey)
 // by that key and the following keys still pressed.
 TEST(CliCalc, KeyErrorsExitWithOne)
 {
-    const CalcRun div = calc(keys(u"5 ÷ 0 ＝ CE 2 ＝"));
+    const CliRun div = calc(keys(u"5 ÷ 0 ＝ CE 2 ＝"));
     EXPECT_EQ(div.exitCode, 1);
     EXPECT_TRUE(div.err.contains(u"浮動小数点数の 0 による除算")) << div.err.toStdString();
     EXPECT_TRUE(div.err.contains(u"key 4")) << div.err.toStdString();
     EXPECT_EQ(div.out, u"2.5\t6\t2.5\t2\n"_qs);
 
-    const CalcRun percent = calc(keys(u"5 ％"));
+    const CliRun percent = calc(keys(u"5 ％"));
     EXPECT_EQ(percent.exitCode, 1);
     EXPECT_TRUE(percent.err.contains(u"'' は有効な浮動小数点値ではありません")) << percent.err.toStdString();
     EXPECT_EQ(percent.out, u"5\t1\t5\t\n"_qs);
@@ -93,13 +85,13 @@ TEST(CliCalc, TaxRateFromTheProgramFolder)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("anything\r\n8\r\n");
     f.close();
-    const CalcRun r = calc({u"--program-dir"_qs, dir.path(), u"1"_qs, u"0"_qs, u"0"_qs, u"0"_qs, u"税込"_qs});
+    const CliRun r = calc({u"--program-dir"_qs, dir.path(), u"1"_qs, u"0"_qs, u"0"_qs, u"0"_qs, u"税込"_qs});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, u"1080\t1\t1080\t\n"_qs);
 
     // Without the file the calculator keeps its design rate of 10 and says why.
     QFile::remove(dir.filePath(u"zeiritu.ini"_qs));
-    const CalcRun missing = calc({u"--program-dir"_qs, dir.path(), u"1"_qs, u"0"_qs, u"0"_qs, u"0"_qs, u"税込"_qs});
+    const CliRun missing = calc({u"--program-dir"_qs, dir.path(), u"1"_qs, u"0"_qs, u"0"_qs, u"0"_qs, u"税込"_qs});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.err.contains(u"zeiritu.ini")) << missing.err.toStdString();
     EXPECT_EQ(missing.out, u"1100\t1\t1100\t\n"_qs);
@@ -116,7 +108,7 @@ TEST(CliCalc, BadUsageExitsWithTwo)
         {{u"--verbose"_qs, u"1"_qs}, u"--verbose"},
     };
     for (const auto &c : cases) {
-        const CalcRun r = calc(c.args);
+        const CliRun r = calc(c.args);
         EXPECT_EQ(r.exitCode, 2) << c.args.join(u' ').toStdString();
         EXPECT_TRUE(r.out.isEmpty());
         EXPECT_TRUE(r.err.contains(QString::fromUtf16(c.mentions))) << r.err.toStdString();

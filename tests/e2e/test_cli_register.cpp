@@ -1,11 +1,11 @@
-#include "../core/itemfixture.h"
+#include "clirun.h"
+#include "core/itemfixture.h"
 
 #include "storage/codepage932.h"
 #include "storage/estimatefile.h"
 #include "storage/textfile.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -13,20 +13,6 @@
 using namespace linecol;
 
 namespace {
-
-struct CliRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-CliRun cli(const QStringList &arguments)
-{
-    QProcess p;
-    p.start(QStringLiteral(SOLVARA_BIN_DIR "/solvara-cli"), arguments);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
 
 // A small estimate: conduit in both items (the same material), a cable in the second.
 struct Estimate {

@@ -1,3 +1,5 @@
+#include "clirun.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -14,19 +16,6 @@ constexpr double margin = 4.0 / 25.4 * 72.0;
 double points(int units)
 {
     return margin + units * 72.0 / 600.0;
-}
-
-struct CliResult {
-    int exitCode;
-    QString err;
-};
-
-CliResult cli(const QStringList &arguments)
-{
-    QProcess p;
-    p.start(QStringLiteral(SOLVARA_BIN_DIR "/solvara-cli"), arguments);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
 }
 
 struct Word {
@@ -79,7 +68,7 @@ TEST(CliPrint, QuotationPagesHoldTheClientTheTotalAndTheItems)
 {
     QTemporaryDir dir;
     const QString out = dir.filePath(u"q.pdf"_qs);
-    const CliResult r = cli({u"print"_qs, sample, u"--pdf"_qs, out});
+    const CliRun r = cli({u"print"_qs, sample, u"--pdf"_qs, out});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const Pdf pdf = readPdf(out);
     EXPECT_EQ(pdf.pages, 6); // cover, summary, three detail pages, conditions
@@ -125,7 +114,7 @@ TEST(CliPrint, InvoiceAndTheOptionsOfTheWindow)
 {
     QTemporaryDir dir;
     const QString out = dir.filePath(u"i.pdf"_qs);
-    const CliResult r = cli({u"print"_qs, sample, u"--pdf"_qs, out, u"--invoice"_qs, u"--pages"_qs, u"cover"_qs,
+    const CliRun r = cli({u"print"_qs, sample, u"--pdf"_qs, out, u"--invoice"_qs, u"--pages"_qs, u"cover"_qs,
                        u"--set"_qs, u"TForm5.Edit7=1000000"_qs, u"--set"_qs, u"TForm5.Edit3=9"_qs});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const Pdf pdf = readPdf(out);
@@ -152,7 +141,7 @@ TEST(CliPrint, AnEmptySizeIsTheWarningExitOneAndNoFile)
 {
     QTemporaryDir dir;
     const QString out = dir.filePath(u"q.pdf"_qs);
-    const CliResult r = cli({u"print"_qs, sample, u"--pdf"_qs, out, u"--set"_qs, u"ComboBox2="_qs});
+    const CliRun r = cli({u"print"_qs, sample, u"--pdf"_qs, out, u"--set"_qs, u"ComboBox2="_qs});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains(u"情報不足で印刷出来ませんでした。"_qs)) << r.err.toStdString();
     EXPECT_FALSE(QFile::exists(out));

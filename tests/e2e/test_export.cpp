@@ -1,6 +1,7 @@
-#include "export/xlsxbook.h"
+#include "clirun.h"
 
 #include "base/numbers.h"
+#include "export/xlsxbook.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,21 +12,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CliResult {
-    int exitCode;
-    QString err;
-    QString out;
-};
-
-CliResult cli(const QStringList &arguments)
-{
-    QProcess p;
-    p.start(QStringLiteral(SOLVARA_BIN_DIR "/solvara-cli"), arguments);
-    p.waitForFinished(120000);
-    const QString err = QString::fromUtf8(p.readAllStandardError());
-    return {p.exitCode(), err, QString::fromUtf8(p.readAllStandardOutput())};
-}
 
 const QString sample = QStringLiteral(SOLVARA_PROGRAM_DATA "/sample.kas");
 
@@ -46,7 +32,7 @@ QString text(XlsxSheet &s, QStringView address)
 
 std::shared_ptr<XlsxBook> exported(const QString &kind, const QString &path)
 {
-    const CliResult r = cli({u"export"_qs, sample, kind, path});
+    const CliRun r = cli({u"export"_qs, sample, kind, path});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     auto book = XlsxBook::open(path);
     EXPECT_TRUE(book.ok()) << book.error().toStdString();
@@ -98,7 +84,7 @@ TEST(CliExport, FailuresSayWhyAndLeaveNoFile)
     const bool rootIgnoresPermissions = QFile(locked + u"/probe"_qs).open(QIODevice::WriteOnly);
     QFile::remove(locked + u"/probe"_qs);
     if (!rootIgnoresPermissions) {
-        const CliResult r = cli({u"export"_qs, sample, u"--workbook"_qs, locked + u"/out.xlsx"_qs});
+        const CliRun r = cli({u"export"_qs, sample, u"--workbook"_qs, locked + u"/out.xlsx"_qs});
         EXPECT_EQ(r.exitCode, 1);
         EXPECT_TRUE(r.err.contains(u"out.xlsx")) << r.err.toStdString();
         EXPECT_TRUE(QDir(locked).entryList(QDir::Files | QDir::Hidden).isEmpty());
@@ -108,7 +94,7 @@ TEST(CliExport, FailuresSayWhyAndLeaveNoFile)
     // A destination that is a folder.
     const QString folder = dir.filePath(u"dest.xlsx"_qs);
     QDir().mkdir(folder);
-    const CliResult onFolder = cli({u"export"_qs, sample, u"--cost-summary"_qs, folder});
+    const CliRun onFolder = cli({u"export"_qs, sample, u"--cost-summary"_qs, folder});
     EXPECT_EQ(onFolder.exitCode, 1);
     EXPECT_FALSE(onFolder.err.isEmpty());
 
@@ -119,7 +105,7 @@ TEST(CliExport, FailuresSayWhyAndLeaveNoFile)
         QFile::copy(QStringLiteral(SOLVARA_PROGRAM_DATA "/") + QString::fromUtf16(name),
                     program + u'/' + QString::fromUtf16(name));
     const QString out = dir.filePath(u"tally.xlsx"_qs);
-    const CliResult missing = cli({u"--program-dir"_qs, program, u"export"_qs, sample, u"--tally"_qs, out});
+    const CliRun missing = cli({u"--program-dir"_qs, program, u"export"_qs, sample, u"--tally"_qs, out});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.err.contains(u"見積原価集計表")) << missing.err.toStdString();
     EXPECT_FALSE(QFile::exists(out));
@@ -128,7 +114,7 @@ TEST(CliExport, FailuresSayWhyAndLeaveNoFile)
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("not a workbook");
     junk.close();
-    const CliResult damaged = cli({u"--program-dir"_qs, program, u"export"_qs, sample, u"--tally"_qs, out});
+    const CliRun damaged = cli({u"--program-dir"_qs, program, u"export"_qs, sample, u"--tally"_qs, out});
     EXPECT_EQ(damaged.exitCode, 1);
     EXPECT_TRUE(damaged.err.contains(u"見積原価集計表")) << damaged.err.toStdString();
     EXPECT_FALSE(QFile::exists(out));

@@ -1,6 +1,7 @@
+#include "clirun.h"
+
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -15,11 +16,8 @@ struct MaterialsRun {
 
 MaterialsRun materials(const QStringList &arguments)
 {
-    QProcess p;
-    p.start(QStringLiteral(SOLVARA_BIN_DIR "/solvara-cli"), QStringList{u"materials"_qs} + arguments);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
-            QString::fromUtf8(p.readAllStandardError())};
+    const CliRun r = cli(QStringList{u"materials"_qs} + arguments);
+    return {r.exitCode, r.outLines(), r.err};
 }
 
 QStringList cells(const QString &row)

@@ -1,31 +1,16 @@
+#include "clirun.h"
+
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct PickRun {
-    int exitCode;
-    QString err;
-};
-
-PickRun cli(const QStringList &arguments)
-{
-    QProcess p;
-    p.start(QStringLiteral(SOLVARA_BIN_DIR "/solvara-cli"), arguments);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
-}
-
 QList<QStringList> lineRows(const QString &estimate)
 {
-    QProcess p;
-    p.start(QStringLiteral(SOLVARA_BIN_DIR "/solvara-cli"), {u"lines"_qs, estimate});
-    p.waitForFinished(60000);
     QList<QStringList> rows;
-    for (const QString &line : QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts))
+    for (const QString &line : cli({u"lines"_qs, estimate}).outLines())
         rows.append(line.split(u'\t'));
     return rows;
 }
@@ -48,7 +33,7 @@ TEST(CliRegisterPick, PicksFromTheBundledCatalog)
             "pick:146:2:99\t1\t\t\t登録\n"_qs.toUtf8());
     f.close();
     const QString sample = QStringLiteral(SOLVARA_PROGRAM_DATA "/sample.kas");
-    const PickRun r = cli({u"register"_qs, sample, out, entries});
+    const CliRun r = cli({u"register"_qs, sample, out, entries});
     EXPECT_EQ(r.exitCode, 1); // the third entry could not be opened
     EXPECT_TRUE(r.err.contains(u"line 4: pick: the list has no row 99")) << r.err.toStdString();
 
@@ -86,7 +71,7 @@ TEST(CliRegisterPick, MalformedPickIsBadUsage)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(QByteArray("open\n") + open + "\n");
         f.close();
-        const PickRun r = cli({u"register"_qs, QStringLiteral(SOLVARA_PROGRAM_DATA "/sample.kas"),
+        const CliRun r = cli({u"register"_qs, QStringLiteral(SOLVARA_PROGRAM_DATA "/sample.kas"),
                                dir.filePath(u"out.kas"_qs), entries});
         EXPECT_EQ(r.exitCode, 2) << open;
         EXPECT_TRUE(r.err.contains(u"pick:")) << r.err.toStdString();

@@ -41,9 +41,7 @@ protected:
     template<typename W = QWidget>
     W *find(const char16_t *name)
     {
-        W *w = calc.findChild<W *>(QString::fromUtf16(name));
-        EXPECT_NE(w, nullptr) << QString::fromUtf16(name).toStdString();
-        return w;
+        return uitesting::child<W>(calc, name);
     }
     QPushButton *button(const char16_t *name) { return find<QPushButton>(name); }
     QString display() { return find<QLabel>(u"Label197")->text(); }

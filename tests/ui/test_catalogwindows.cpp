@@ -1,8 +1,6 @@
-#include "app/tform1.h"
+#include "app/programwindows.h"
 #include "base/scriptedhost.h"
 #include "catalog/catalogscreens.h"
-#include "catalog/tform4.h"
-#include "entry/tform2.h"
 #include "estimate/columns.h"
 #include "storage/textfile.h"
 #include "uitesting.h"
@@ -46,22 +44,21 @@ struct ProgramCopy {
     QString path(const QString &name) const { return dir.path() + u'/' + name; }
 };
 
-// The main window on the sample estimate, started from a copy of the program folder.
+// The program's windows on the sample estimate, started from a copy of the program folder.
 struct CatalogWindows {
     ProgramCopy program;
     ScriptedHost host;
-    TForm1 form{program.dir.path(), programData() + u"/sample.kas"_qs, &host};
+    ProgramWindows windows{program.dir.path(), programData() + u"/sample.kas"_qs, &host};
+    TForm1 &form = windows.form1;
 
     CatalogWindows() { form.show(); }
 
     template<typename W = QWidget>
     W *child(const char16_t *name) const
     {
-        W *w = form.findChild<W *>(QString::fromUtf16(name));
-        EXPECT_NE(w, nullptr) << QString::fromUtf16(name).toStdString();
-        return w;
+        return uitesting::child<W>(form, name);
     }
-    void click(const char16_t *name) const { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
+    void click(const char16_t *name) const { uitesting::click(form, name); }
     bool shown(const char16_t *name) const { return child(name)->isVisible(); }
     QTableView *menu() const { return child<QTableView>(u"StringGrid2"); }
     GridView *list() const { return child<GridView>(u"StringGrid3"); }
@@ -156,7 +153,7 @@ TEST(CatalogWindows, StockWindowTakesTwoMarkedLines)
     CatalogWindows w;
     EstimateDocument &doc = w.form.document();
     const int before = doc.st1count;
-    TForm4 stockWindow(doc, w.host);
+    TForm4 &stockWindow = w.windows.form4;
     stockWindow.show();
     StockData &s = stockWindow.stock();
     ASSERT_GT(s.buffer.rowCount(), before);
@@ -192,8 +189,7 @@ TEST(CatalogWindows, PickRegistersALineThatTheSheetShows)
 {
     CatalogWindows w;
     EstimateDocument &doc = w.form.document();
-    TForm2 entry(doc, w.host);
-    w.form.catalogScreens()->setWindows(&entry, nullptr, nullptr);
+    TForm2 &entry = w.windows.form2;
     const int before = doc.st1count;
 
     w.click(u"Button13");

@@ -1,4 +1,4 @@
-#include "../core/itemfixture.h"
+#include "core/itemfixture.h"
 #include "uitesting.h"
 
 #include "calculator/tdentakukun.h"

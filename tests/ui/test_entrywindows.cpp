@@ -1,4 +1,4 @@
-#include "../core/itemfixture.h"
+#include "core/itemfixture.h"
 #include "uitesting.h"
 
 #include "entry/entryopenings.h"
@@ -55,11 +55,9 @@ struct EntryWindow : ItemFixture {
     template<typename W = QWidget>
     W *child(const QString &name) const
     {
-        W *w = form2.findChild<W *>(name);
-        EXPECT_NE(w, nullptr) << name.toStdString();
-        return w;
+        return uitesting::child<W>(form2, name);
     }
-    void press(const QString &name) const { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
+    void press(const QString &name) const { uitesting::click(form2, name); }
     void keys(const QString &captions) const
     {
         for (QChar c : captions)

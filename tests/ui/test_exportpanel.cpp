@@ -1,4 +1,4 @@
-#include "../core/itemfixture.h"
+#include "core/itemfixture.h"
 #include "app/tform1.h"
 #include "base/scriptedhost.h"
 #include "estimate/columns.h"
@@ -43,16 +43,8 @@ struct ExportWindow {
         form.refresh();
     }
 
-    QWidget *child(const char16_t *name) const
-    {
-        QWidget *w = form.findChild<QWidget *>(QString::fromUtf16(name));
-        EXPECT_NE(w, nullptr) << QString::fromUtf16(name).toStdString();
-        return w;
-    }
-    void click(const char16_t *name) const
-    {
-        QTest::mouseClick(qobject_cast<QPushButton *>(child(name)), Qt::LeftButton);
-    }
+    QWidget *child(const char16_t *name) const { return uitesting::child(form, name); }
+    void click(const char16_t *name) const { uitesting::click(form, name); }
     bool shown(const char16_t *name) const { return child(name)->isVisible(); }
     QString caption(const char16_t *name) const { return qobject_cast<QPushButton *>(child(name))->text(); }
 };

@@ -1,4 +1,4 @@
-#include "../core/itemfixture.h"
+#include "core/itemfixture.h"
 #include "uitesting.h"
 
 #include "items/header.h"
@@ -34,12 +34,10 @@ protected:
     template<typename W = QWidget>
     W *find(const QString &name)
     {
-        W *w = screen->findChild<W *>(name);
-        EXPECT_NE(w, nullptr) << name.toStdString();
-        return w;
+        return uitesting::child<W>(*screen, name);
     }
 
-    void click(const QString &button) { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
+    void click(const QString &button) { uitesting::click(*screen, button); }
 
     // Types into the name box as a user would (Japanese text arrives as one key event).
     void typeName(const QString &text)

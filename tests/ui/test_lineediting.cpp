@@ -1,12 +1,8 @@
-#include "../core/itemfixture.h"
+#include "core/itemfixture.h"
 #include "uitesting.h"
 
-#include "app/tform1.h"
-#include "calculator/tdentakukun.h"
+#include "app/programwindows.h"
 #include "entry/lineeditor.h"
-#include "entry/tform2.h"
-#include "entry/tform3.h"
-#include "entry/tform6.h"
 #include "estimate/columns.h"
 #include "estimate/views.h"
 
@@ -29,18 +25,12 @@ namespace {
 // The main window with the line entry windows, as the program creates them.
 struct Desk {
     ScriptedHost host;
-    TForm1 form{QString::fromUtf8(SOLVARA_PROGRAM_DATA), QString(), &host};
-    TForm2 form2{form.document(), host};
-    TForm3 form3{form.document()};
-    Tdentakukun calculator{form.document(), host};
-    TForm6 form6{form.document()};
+    ProgramWindows windows{QString::fromUtf8(SOLVARA_PROGRAM_DATA), QString(), &host};
+    TForm1 &form = windows.form1;
+    TForm2 &form2 = windows.form2;
+    Tdentakukun &calculator = windows.dentakukun;
 
-    Desk()
-    {
-        form.setCompanions(&form3, &calculator);
-        form.setEntryWindows(&form2, &form3, &form6);
-        form.show();
-    }
+    Desk() { form.show(); }
 
     EstimateDocument &doc() { return form.document(); }
 

@@ -1,4 +1,4 @@
-#include "../core/itemfixture.h"
+#include "core/itemfixture.h"
 #include "app/tform1.h"
 #include "base/scriptedhost.h"
 #include "uitesting.h"
@@ -37,11 +37,9 @@ struct Window {
     template<typename W = QWidget>
     W *child(const char16_t *name) const
     {
-        W *w = form.findChild<W *>(QString::fromUtf16(name));
-        EXPECT_NE(w, nullptr) << QString::fromUtf16(name).toStdString();
-        return w;
+        return uitesting::child<W>(form, name);
     }
-    void click(const char16_t *name) const { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
+    void click(const char16_t *name) const { uitesting::click(form, name); }
     QString text(const char16_t *name) const { return child<QPushButton>(name)->text(); }
     QString label(const char16_t *name) const { return child<QLabel>(name)->text(); }
     bool shown(const char16_t *name) const { return child(name)->isVisible(); }

@@ -1,8 +1,7 @@
-#include "app/tform1.h"
+#include "app/programwindows.h"
 #include "base/scriptedhost.h"
 #include "estimate/settingsscreen.h"
 #include "output/printhandler.h"
-#include "output/tform5.h"
 #include "uitesting.h"
 
 #include <QAction>
@@ -30,29 +29,22 @@ QString programData()
     return QString::fromUtf8(SOLVARA_PROGRAM_DATA);
 }
 
-// The main window on the sample estimate (its sheet compiled) with the print options window.
+// The program's windows on the sample estimate (its sheet compiled); "印刷" shows the print
+// options window.
 struct Printing {
     ScriptedHost host;
-    TForm1 form{programData(), programData() + u"/sample.kas"_qs, &host};
-    TForm5 options{form.document(), host, &form};
+    ProgramWindows windows{programData(), programData() + u"/sample.kas"_qs, &host};
+    TForm1 &form = windows.form1;
+    TForm5 &options = windows.form5;
 
-    Printing()
-    {
-        form.printing().setOptionsWindow(&options);
-        form.show();
-    }
+    Printing() { form.show(); }
 
     template<typename W = QWidget>
     W *child(QWidget *parent, const char16_t *name) const
     {
-        W *w = parent->findChild<W *>(QString::fromUtf16(name));
-        EXPECT_NE(w, nullptr) << QString::fromUtf16(name).toStdString();
-        return w;
+        return uitesting::child<W>(*parent, name);
     }
-    void click(QWidget *parent, const char16_t *name) const
-    {
-        QTest::mouseClick(child<QAbstractButton>(parent, name), Qt::LeftButton);
-    }
+    void click(QWidget *parent, const char16_t *name) const { uitesting::click(*parent, name); }
     // Runs `inDialog` once the modal options window is up.
     void whenOptionsShown(std::function<void()> inDialog)
     {

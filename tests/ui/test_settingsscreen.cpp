@@ -38,9 +38,7 @@ protected:
     template<typename W = QWidget>
     W *find(const QString &name)
     {
-        W *w = window.findChild<W *>(name);
-        EXPECT_NE(w, nullptr) << name.toStdString();
-        return w;
+        return uitesting::child<W>(window, name);
     }
 
     QLineEdit *edit(const QString &name) { return find<QLineEdit>(name); }

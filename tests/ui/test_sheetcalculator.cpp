@@ -1,8 +1,7 @@
 #include "uitesting.h"
 
-#include "app/tform1.h"
+#include "app/programwindows.h"
 #include "base/scriptedhost.h"
-#include "calculator/tdentakukun.h"
 #include "estimate/columns.h"
 
 #include <QAction>
@@ -25,13 +24,13 @@ QString programData()
 // program creates them.
 struct SheetWithCalculator {
     ScriptedHost host;
-    TForm1 form{programData(), programData() + u"/sample.kas"_qs, &host};
-    Tdentakukun calc{form.document(), host};
+    ProgramWindows windows{programData(), programData() + u"/sample.kas"_qs, &host};
+    TForm1 &form = windows.form1;
+    Tdentakukun &calc = windows.dentakukun;
     QTableView *sheet = nullptr;
 
     SheetWithCalculator()
     {
-        form.setCompanions(nullptr, &calc);
         form.show();
         QApplication::setActiveWindow(&form);
         sheet = form.findChild<QTableView *>(u"StringGrid6"_qs);

@@ -38,11 +38,9 @@ struct SampleWindow {
     template<typename W = QWidget>
     W *child(const char16_t *name) const
     {
-        W *w = form.findChild<W *>(QString::fromUtf16(name));
-        EXPECT_NE(w, nullptr) << QString::fromUtf16(name).toStdString();
-        return w;
+        return uitesting::child<W>(form, name);
     }
-    void click(const char16_t *name) const { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
+    void click(const char16_t *name) const { uitesting::click(form, name); }
     void resize(int width, int height)
     {
         form.resize(width, height);

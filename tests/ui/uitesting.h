@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QString>
 #include <QTest>
 #include <QWidget>
+
+#include <gtest/gtest.h>
 
 #include <ostream>
 
@@ -23,6 +26,21 @@ inline void doubleClick(QWidget *widget, QPoint pos = {})
     QTest::mouseRelease(widget, Qt::LeftButton, {}, pos);
     QTest::mouseDClick(widget, Qt::LeftButton, {}, pos);
     QTest::mouseRelease(widget, Qt::LeftButton, {}, pos);
+}
+
+// The control of `window` named `name`; a test failure when there is none.
+template<typename W = QWidget>
+W *child(const QObject &window, QStringView name)
+{
+    W *w = window.findChild<W *>(name.toString());
+    EXPECT_NE(w, nullptr) << name.toString().toStdString();
+    return w;
+}
+
+// A left click on the button of `window` named `name`.
+inline void click(const QObject &window, QStringView name)
+{
+    QTest::mouseClick(child<QAbstractButton>(window, name), Qt::LeftButton);
 }
 
 } // namespace uitesting
