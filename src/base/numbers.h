@@ -17,10 +17,6 @@ static_assert(FLT_EVAL_METHOD == 0, "double arithmetic must not use extended int
 
 namespace num {
 
-// The program's number type is double. `Real` remains as another name for it so that code written
-// against the name keeps compiling; new code writes double.
-using Real = double;
-
 // A blank cell is empty or holds a single space; every rule treats both alike.
 inline bool isBlank(QStringView text)
 {

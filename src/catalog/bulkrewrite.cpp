@@ -135,19 +135,19 @@ void multiply(EstimateDocument &doc, Host &host)
     if (c.Edit54.isEmpty())
         c.Edit54 = u"1"_qs;
     try {
-        num::Real x = 0;
+        double x = 0;
         for (int r = rows->first; r <= rows->last; ++r) {
             // A blank cell has no number of its own and scales the value of the cell above it.
             if (!num::isBlank(k.list.cell(column, r)))
                 x = num::toNumber(k.list.cell(column, r));
             k.list.setCell(spare, r, k.list.cell(column, r));
-            const num::Real factor = num::toNumber(c.Edit54);
-            const num::Real p = num::roundEven(x * factor);
+            const double factor = num::toNumber(c.Edit54);
+            const double p = num::roundEven(x * factor);
             if (p <= 0)
                 continue;
             if (c.ComboBox40.isEmpty())
                 c.ComboBox40 = u"1"_qs;
-            const num::Real unit = num::toNumber(c.ComboBox40);
+            const double unit = num::toNumber(c.ComboBox40);
             if (!(unit > 0))
                 throw ConversionError(c.ComboBox40);
             k.list.setCell(column, r, num::shortest(p + num::unitAdjustment(p, unit)));

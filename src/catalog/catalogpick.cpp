@@ -103,7 +103,7 @@ EntryOpening materialOpening(EstimateDocument &doc, int q)
 
     if (num::isBlank(list.cell(8, q)))
         list.setCell(8, q, u"0"_qs);
-    const num::Real price = num::roundHalfAway(num::toNumber(list.cell(8, q)));
+    const double price = num::roundHalfAway(num::toNumber(list.cell(8, q)));
     set(u"Edit11", num::shortest(price));
 
     set(u"Edit12", list.cell(10, q));
@@ -114,7 +114,7 @@ EntryOpening materialOpening(EstimateDocument &doc, int q)
     set(u"Edit16", list.cell(15, q));
     addLineFields(doc, o);
 
-    const num::Real submitted = num::roundHalfAway(price * (num::toNumber(list.cell(17, q)) / 100));
+    const double submitted = num::roundHalfAway(price * (num::toNumber(list.cell(17, q)) / 100));
     o.status = u"提出単価："_qs + num::shortest(submitted);
     return o;
 }

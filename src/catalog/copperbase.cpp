@@ -12,8 +12,8 @@ namespace copperbase {
 
 double multiplier(double v)
 {
-    const num::Real a = v < 1200 ? 0.2L : v < 1500 ? 0.3L : 0.4L;
-    return double(num::Real(v) / 1000 + a);
+    const double a = v < 1200 ? 0.2 : v < 1500 ? 0.3 : 0.4;
+    return v / 1000 + a;
 }
 
 bool adjust(EstimateDocument &doc, Host &host, bool settingsShown)

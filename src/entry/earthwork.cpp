@@ -8,7 +8,7 @@ namespace earthwork {
 
 namespace {
 
-num::Real valueOf(const QString &text)
+double valueOf(const QString &text)
 {
     return num::isNumber(text) ? num::toNumber(text) : 0;
 }
@@ -61,7 +61,7 @@ void open(EntryForm &f)
 
 void calculate(EntryForm &f)
 {
-    const num::Real volume = valueOf(f.ComboBox1) * valueOf(f.ComboBox2) * valueOf(f.ComboBox3);
+    const double volume = valueOf(f.ComboBox1) * valueOf(f.ComboBox2) * valueOf(f.ComboBox3);
     f.Label58 = num::shortest(volume);
     f.Edit11 = num::shortest(num::roundEven(volume * valueOf(f.ComboBox4)));
     f.Edit6 = entrykeys::formattedPrice(f.Edit11);

@@ -131,14 +131,14 @@ public:
 
     // Adds an amount to a cell: its value read back as text (blank counting 0), plus the amount,
     // rounded to even whole yen. Returns the new value; `write` false leaves the cell as it is.
-    num::Real add(const QString &at, const QString &amount, bool write = true)
+    double add(const QString &at, const QString &amount, bool write = true)
     {
-        const num::Real sum = num::roundEven(num::toNumberOr(cellText(at), 0) + num::toNumberOr(amount, 0));
+        const double sum = num::roundEven(num::toNumberOr(cellText(at), 0) + num::toNumberOr(amount, 0));
         if (write)
             put(at, sum);
         return sum;
     }
-    void put(const QString &at, num::Real value) { m_sheet.range(at).separatorWrite(double(value)); }
+    void put(const QString &at, double value) { m_sheet.range(at).separatorWrite(value); }
     QString cellText(const QString &at)
     {
         const a1::Range r = m_sheet.range(at).area();
@@ -166,10 +166,10 @@ public:
         add(at(cols[2], row), g.cell(30, i));
 
         addTriple(t.accessoryRow, g.cell(25, i));
-        if (const num::Real v = add(u"N58"_qs, g.cell(33, i), false); v != 0)
+        if (const double v = add(u"N58"_qs, g.cell(33, i), false); v != 0)
             put(u"N58"_qs, v);
         for (const auto &[cell, column] : {std::pair{u"W11", 27}, std::pair{u"W14", 28}})
-            if (const num::Real v = add(QString::fromUtf16(cell), g.cell(column, i), false); v != 0)
+            if (const double v = add(QString::fromUtf16(cell), g.cell(column, i), false); v != 0)
                 put(QString::fromUtf16(cell), v);
         addTriple(t.mountingRow, g.cell(26, i));
         add(u"W6"_qs, g.cell(24, i));
@@ -181,7 +181,7 @@ public:
     void addTriple(int row, const QString &amount)
     {
         const QString n = u"N%1"_qs.arg(row);
-        const num::Real v = add(n, amount, false);
+        const double v = add(n, amount, false);
         if (v == 0)
             return;
         for (const char16_t *c : {u"N", u"P", u"R"})
@@ -205,17 +205,17 @@ public:
             sums[kind][0] += wholeAmount(s.cell(17, r));
             sums[kind][1] += wholeAmount(s.cell(20, r));
         }
-        put(u"P58"_qs, num::Real(sums[0][1]));
-        put(u"R58"_qs, num::Real(sums[0][0]));
+        put(u"P58"_qs, double(sums[0][1]));
+        put(u"R58"_qs, double(sums[0][0]));
         add(u"AA6"_qs, QString::number(sums[1][1]));
         add(u"AD6"_qs, QString::number(sums[1][0]));
         m_sheet.range(u"AA6").setShrink();
         m_sheet.range(u"AD6").setShrink();
         for (const auto &[row, kind] : {std::pair{11, 2}, std::pair{14, 3}}) {
             const QString aa = u"AA%1"_qs.arg(row), ad = u"AD%1"_qs.arg(row);
-            if (const num::Real v = add(aa, QString::number(sums[kind][1]), false); v != 0)
+            if (const double v = add(aa, QString::number(sums[kind][1]), false); v != 0)
                 put(aa, v);
-            if (const num::Real v = add(ad, QString::number(sums[kind][0]), false); v != 0)
+            if (const double v = add(ad, QString::number(sums[kind][0]), false); v != 0)
                 put(ad, v);
         }
     }
@@ -224,11 +224,11 @@ public:
     {
         if (m_doc.roumutanka == 0)
             throw ConversionError(u"0"_qs); // man-days cannot be computed without a unit price
-        const num::Real m = wholeAmount(cellText(u"W6"_qs)) / num::Real(m_doc.roumutanka);
+        const double m = wholeAmount(cellText(u"W6"_qs)) / m_doc.roumutanka;
         for (QStringView c : {u"AK7", u"AN7"})
             m_sheet.range(c).setValue(u"1.23"_qs).setNumberFormat(u"0.00"_qs).setNumber(double(m));
-        m_sheet.range(u"AK8").separatorWrite(double(m_doc.roumutanka));
-        const num::Real ordered = m > 0 ? num::toNumberOr(cellText(u"AD6"_qs), 0) / m : 0;
+        m_sheet.range(u"AK8").separatorWrite(m_doc.roumutanka);
+        const double ordered = m > 0 ? num::toNumberOr(cellText(u"AD6"_qs), 0) / m : 0;
         m_sheet.range(u"AN8").setNumber(double(ordered));
     }
 
@@ -265,7 +265,7 @@ private:
     {
         if (num::isBlank(text))
             return 0;
-        const num::Real v = num::toNumber(text);
+        const double v = num::toNumber(text);
         if (v != num::truncate(v))
             throw ConversionError(text, ConversionError::Kind::Integer);
         return qint64(v);

@@ -16,7 +16,7 @@ bool isFractional(const QString &text)
 {
     if (!num::isNumber(text))
         return false;
-    const num::Real v = num::toNumber(text);
+    const double v = num::toNumber(text);
     return v != num::truncate(v);
 }
 
@@ -73,7 +73,7 @@ void summarySheet(const EstimateDocument &doc, Worksheet &sheet, ExportProgress 
         sheet.setColumnWidth(c + 1, widths[c]);
     const int g = grandTotalRow(doc);
     // A page holds 34 rows; the count by 37 rows alone would leave the last rows without a page.
-    const int pages = std::max({1, int(num::roundEven(num::Real(g) / 37)), (g + 33) / 34});
+    const int pages = std::max({1, int(num::roundEven(double(g) / 37)), (g + 33) / 34});
     rowsOfPages(sheet, 38 * pages, 7);
     for (int p = 1; p <= pages; ++p) {
         const int h = 38 * (p - 1) + 2;

@@ -313,7 +313,7 @@ void Button142Click(EstimateDocument &doc)
             t.setRowCount(r);
             break;
         }
-    num::Real totals[3] = {};
+    double totals[3] = {};
     for (int r = 1; r < t.rowCount(); ++r) {
         totals[0] += amount(Estimated, r);
         totals[1] += amount(Compressed, r);

@@ -24,12 +24,12 @@ struct Block {
 
 } // namespace
 
-num::Real netAmount(num::Real ratePercent, num::Real grandTotal)
+double netAmount(double ratePercent, double grandTotal)
 {
-    num::Real n = ratePercent * grandTotal * 0.01L;
+    double n = ratePercent * grandTotal * 0.01L;
     if (n < 100)
         return n;
-    num::Real unit = 10;
+    double unit = 10;
     if (n > 100000)
         unit = 10000;
     else if (n > 10000)
@@ -44,7 +44,7 @@ num::Real netAmount(num::Real ratePercent, num::Real grandTotal)
 void fill(const EstimateDocument &doc, XlsxSheet &sheet)
 {
     const Settings &s = doc.settings;
-    const num::Real net = netAmount(num::toNumber(s.Edit56), doc.sougoukei);
+    const double net = netAmount(num::toNumber(s.Edit56), doc.sougoukei);
     auto clear = [&](QStringView address) { sheet.setValue(*a1::parseRange(address), CellValue{}); };
     for (QStringView r : {u"A6:K36", u"A38:K58", u"L6:U58"})
         clear(r);

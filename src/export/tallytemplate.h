@@ -11,7 +11,7 @@ namespace tallytemplate {
 
 // The NET amount in thousands of yen: rate % of the grand total, moved to a unit chosen by its
 // size and divided by 1000; an amount below 100 is left as computed.
-num::Real netAmount(num::Real ratePercent, num::Real grandTotal);
+double netAmount(double ratePercent, double grandTotal);
 
 // Fills the sheet "原価集計表" of the template from the tally grid, its counts and capacity flags.
 // A NET rate that is not a number throws ConversionError.
