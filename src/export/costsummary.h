@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 class EstimateDocument;
 class ExportProgress;
 class Host;
@@ -16,6 +18,10 @@ void layout(const EstimateDocument &doc, Worksheet &sheet, ExportProgress &progr
 // The amounts of the compiled estimate. A line or sheet amount that is not a number, a fractional
 // amount where whole yen are summed, or a labour unit price of 0 throws ConversionError.
 void fillValues(const EstimateDocument &doc, Worksheet &sheet, ExportProgress &progress);
+
+// One summary row (42 to 50): its amounts in thousands of `sources`, the 積算, 提出時, 受注時 and
+// 圧縮時 cells it sums up (all null for a row whose amounts are typed), and its ratios.
+void summaryRow(Worksheet &sheet, int row, const std::array<const char16_t *, 4> &sources);
 
 // Three sheets, "原価集計表", "Sheet2" and "Sheet3", the first laid out and filled.
 void build(const EstimateDocument &doc, Workbook &book, ExportProgress &progress);

@@ -228,8 +228,8 @@ void labourBlock(Worksheet &sheet)
         sheet.cells(first, 42).setFontSize(6).setWrap().setValue(u"調整　［％］"_qs);
         sheet.cells(first, 43).setFontSize(8).setWrap().setValue(u"調整後"_qs);
         sheet.cells(r, 36).setFontSize(6).setWrap().setValue(u"工数      [人工]"_qs);
-        sheet.cells(r, 39).setNumberFormat(u"0%"_qs).setShrink().setValue(u"=AN%1/AK%1"_qs.arg(r));
-        sheet.cells(r, 42).setNumberFormat(u"0%"_qs).setShrink().setValue(u"=AQ%1/AN%1"_qs.arg(r));
+        sheet.cells(r, 39).setNumberFormat(u"0%"_qs).setShrink().setValue(u"=IF(AK%1=0,\"\",AN%1/AK%1)"_qs.arg(r));
+        sheet.cells(r, 42).setNumberFormat(u"0%"_qs).setShrink().setValue(u"=IF(AN%1=0,\"\",AQ%1/AN%1)"_qs.arg(r));
     }
 }
 
@@ -247,12 +247,12 @@ void sum(Worksheet &sheet, const QString &at, const QString &formula)
 
 void blockFormulas(Worksheet &sheet)
 {
-    // Ratios of an amount to the estimated amount of its row.
+    // Ratios of an amount to the estimated amount of its row; blank where that is empty or 0.
     auto ratios = [&](const char16_t *base, std::initializer_list<std::pair<const char16_t *, const char16_t *>> cols,
                       int row) {
         for (const auto &[at, over] : cols)
             ratio(sheet, cell(at, row),
-                  u"=IF(%1%3=\"\",\"\",ROUND(%2%3/%1%3,3))"_qs.arg(QString::fromUtf16(base), QString::fromUtf16(over))
+                  u"=IF(%1%3=0,\"\",ROUND(%2%3/%1%3,3))"_qs.arg(QString::fromUtf16(base), QString::fromUtf16(over))
                       .arg(row));
     };
     for (int r = 6; r <= 58; ++r) {
@@ -266,9 +266,9 @@ void blockFormulas(Worksheet &sheet)
     const int manDays[] = {8, 11, 14, 17};
     for (int r = 6; r <= 9; ++r) {
         const int u = manDays[r - 6];
-        ratio(sheet, cell(u"Y", r), u"=IF(ISBLANK(AK%1),\"\",AA%2/W%2)"_qs.arg(u).arg(r));
-        ratio(sheet, cell(u"AB", r), u"=IF(ISBLANK(AN%1),\"\",AD%2/W%2)"_qs.arg(u).arg(r));
-        ratio(sheet, cell(u"AE", r), u"=IF(ISBLANK(AQ%1),\"\",AG%2/W%2)"_qs.arg(u).arg(r));
+        ratio(sheet, cell(u"Y", r), u"=IF(ISBLANK(AK%1),\"\",IF(W%2=0,\"\",AA%2/W%2))"_qs.arg(u).arg(r));
+        ratio(sheet, cell(u"AB", r), u"=IF(ISBLANK(AN%1),\"\",IF(W%2=0,\"\",AD%2/W%2))"_qs.arg(u).arg(r));
+        ratio(sheet, cell(u"AE", r), u"=IF(ISBLANK(AQ%1),\"\",IF(W%2=0,\"\",AG%2/W%2))"_qs.arg(u).arg(r));
     }
     sheet.range(u"AG6").separatorWrite(u"=IF(ISBLANK(AQ8),\"\",AQ7*AQ8)"_qs);
 
@@ -293,32 +293,15 @@ void summaryRows(Worksheet &sheet)
     // The source row of each summary row: its block's 積算, 提出時, 受注時 and 圧縮時 cells.
     struct Source {
         int row;
-        const char16_t *cells[4];
+        std::array<const char16_t *, 4> cells;
     };
     static const Source sources[] = {
         {42, {u"C31", u"E31", u"G31", u"I31"}},     {43, {u"C59", u"E59", u"G59", u"I59"}},
         {44, {u"N59", u"P59", u"R59", u"T59"}},     {45, {}}, {46, {}}, {47, {}},
         {48, {u"W27", u"AA27", u"AD27", u"AG27"}}, {49, {u"W31", u"AA31", u"AD31", u"AG31"}},
         {50, {u"W40", u"AA40", u"AD40", u"AG40"}}};
-    const char16_t *amountColumns[] = {u"W", u"AA", u"AD", u"AG"};
-    for (const Source &s : sources) {
-        const int r = s.row;
-        QString src[4];
-        for (int k = 0; k < 4; ++k)
-            src[k] = s.cells[0] ? QString::fromUtf16(s.cells[k]) : cell(amountColumns[k], r);
-        if (s.cells[0])
-            for (int k = 0; k < 4; ++k)
-                sheet.range(cell(amountColumns[k], r)).setShrink()
-                    .separatorWrite(u"=IF(%1=0,\"\",round(%1/1000,0))"_qs.arg(src[k]));
-        ratio(sheet, cell(u"Y", r), u"=IF(%1=0,\"\",AA%2/W%2)"_qs.arg(src[0]).arg(r));
-        ratio(sheet, cell(u"AB", r), u"=IF(%1=0,\"\",AD%2/W%2)"_qs.arg(src[1]).arg(r));
-        ratio(sheet, cell(u"AE", r), u"=IF(%1=0,\"\",AG%2/W%2)"_qs.arg(src[2]).arg(r));
-        ratio(sheet, cell(u"AH", r), u"=IF(%1=0,\"\",AG%2/$AG$51)"_qs.arg(src[3]).arg(r));
-        sheet.range(cell(u"Y", r)).setFontSize(11);
-        sheet.range(cell(u"AB", r)).setFontSize(11);
-        sheet.range(cell(u"AE", r)).setFontSize(11);
-        sheet.range(cell(u"AH", r)).setFontSize(11);
-    }
+    for (const Source &s : sources)
+        summaryRow(sheet, s.row, s.cells);
     sheet.range(u"W51").setShrink().separatorWrite(u"=SUM(W42:X50)"_qs);
     sheet.range(u"AA51").setShrink().separatorWrite(u"=SUM(AA42:AA50)"_qs);
     sheet.range(u"AD51").setShrink().separatorWrite(u"=SUM(AD42:AD50)"_qs);
@@ -335,19 +318,19 @@ void closingRows(Worksheet &sheet)
 {
     sheet.range(u"W52").setFontSize(11).setShrink();
     label(sheet, u"Y52:Z52", u"利益率"_qs, 7);
-    sheet.range(u"AA52").setFontSize(11).setNumberFormat(u"0%"_qs).setValue(u"=1-(AD51/W52)"_qs);
+    sheet.range(u"AA52").setFontSize(11).setNumberFormat(u"0%"_qs).setValue(u"=IF(W52=0,\"\",1-(AD51/W52))"_qs);
     label(sheet, u"Y53:Z53", u"m2単価"_qs, 7);
-    sheet.range(u"AA53").setFontSize(11).separatorWrite(u"=Round(AA51*1000/AL1,1)"_qs);
+    sheet.range(u"AA53").setFontSize(11).separatorWrite(u"=IF(AL1=0,\"\",Round(AA51*1000/AL1,1))"_qs);
     label(sheet, u"Y54:Z54", u"戸数単価"_qs, 7);
-    sheet.range(u"AA54").setFontSize(11).separatorWrite(u"=AA51*1000/AN3"_qs);
+    sheet.range(u"AA54").setFontSize(11).separatorWrite(u"=IF(AN3=0,\"\",AA51*1000/AN3)"_qs);
     for (QStringView r : {u"AB53:AC53", u"AE53:AF53"})
         label(sheet, r, u"粗利益額 [千円]"_qs, 7).setWrap();
     for (QStringView r : {u"AB54:AC54", u"AE54:AF54"})
         label(sheet, r, u"粗利益立 [％]"_qs, 7).setWrap();
     sheet.range(u"AD53").setFontSize(11).setValue(u"=W53-AD51"_qs);
-    sheet.range(u"AD54").setFontSize(11).setValue(u"=Round(IF(AD53=0,\"\",AD53/W53*100),1)"_qs);
+    sheet.range(u"AD54").setFontSize(11).setValue(u"=IF(W53=0,\"\",Round(AD53/W53*100,1))"_qs);
     sheet.range(u"AG53").setFontSize(11).setValue(u"=W53-AG51"_qs);
-    sheet.range(u"AG54").setFontSize(11).setValue(u"=Round(IF(AG53=0,\"\",AG53/W53*100),1)"_qs);
+    sheet.range(u"AG54").setFontSize(11).setValue(u"=IF(W53=0,\"\",Round(AG53/W53*100,1))"_qs);
     label(sheet, u"AH53:AK54", u"銅ベース"_qs, 8).setWrap();
     label(sheet, u"AL53:AO53", u"積算時[万円/t]"_qs, 7).setWrap();
     label(sheet, u"AL54:AO54", u"受注時[万円/t]"_qs, 7).setWrap();
@@ -382,6 +365,30 @@ void borders(Worksheet &sheet)
 }
 
 } // namespace
+
+void summaryRow(Worksheet &sheet, int row, const std::array<const char16_t *, 4> &sources)
+{
+    const char16_t *amountColumns[] = {u"W", u"AA", u"AD", u"AG"};
+    QString src[4];
+    for (int k = 0; k < 4; ++k)
+        src[k] = sources[0] ? QString::fromUtf16(sources[k]) : cell(amountColumns[k], row);
+    if (sources[0])
+        for (int k = 0; k < 4; ++k)
+            sheet.range(cell(amountColumns[k], row)).setShrink()
+                .separatorWrite(u"=IF(%1=0,\"\",round(%1/1000,0))"_qs.arg(src[k]));
+    // An amount in thousands may round to 0 or stand blank (""): the ratios read it with N() and
+    // stay blank where they would divide by zero.
+    auto share = [&](const QString &source, const char16_t *amount, const QString &whole) {
+        return u"=IF(%1=0,\"\",IF(N(%3)=0,\"\",N(%2)/%3))"_qs.arg(source, cell(amount, row), whole);
+    };
+    const QString estimated = cell(u"W", row);
+    ratio(sheet, cell(u"Y", row), share(src[0], u"AA", estimated));
+    ratio(sheet, cell(u"AB", row), share(src[1], u"AD", estimated));
+    ratio(sheet, cell(u"AE", row), share(src[2], u"AG", estimated));
+    ratio(sheet, cell(u"AH", row), share(src[3], u"AG", u"$AG$51"_qs));
+    for (const char16_t *c : {u"Y", u"AB", u"AE", u"AH"})
+        sheet.range(cell(c, row)).setFontSize(11);
+}
 
 void layout(const EstimateDocument &doc, Worksheet &sheet, ExportProgress &progress)
 {

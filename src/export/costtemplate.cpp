@@ -74,13 +74,7 @@ void build(Workbook &book)
     sheet.range(u"J60:K60").mergeCells();
 
     // The summary takes the equipment subtotal from row 37.
-    for (const auto &[at, source] : {std::pair{u"W42", u"C37"}, std::pair{u"AA42", u"E37"},
-                                     std::pair{u"AD42", u"G37"}, std::pair{u"AG42", u"I37"}})
-        sheet.range(at).separatorWrite(u"=IF(%1=0,\"\",round(%1/1000,0))"_qs.arg(QString::fromUtf16(source)));
-    sheet.range(u"Y42").setValue(u"=IF(C37=0,\"\",AA42/W42)"_qs);
-    sheet.range(u"AB42").setValue(u"=IF(E37=0,\"\",AD42/W42)"_qs);
-    sheet.range(u"AE42").setValue(u"=IF(G37=0,\"\",AG42/W42)"_qs);
-    sheet.range(u"AH42").setValue(u"=IF(I37=0,\"\",AG42/$AG$51)"_qs);
+    costsummary::summaryRow(sheet, 42, {u"C37", u"E37", u"G37", u"I37"});
 
     // Labour: man-days from the labour amounts of rows 6 to 9 and the unit prices in AQ.
     for (int k = 0; k < 4; ++k)

@@ -315,6 +315,13 @@ private:
             return {};
         if (name == u"SUM")
             return sum(args);
+        if (name == u"N" && args.size() == 1) {
+            // A number as it is, anything else (text, empty) as 0; errors pass through.
+            const FormulaValue v = single(args[0]);
+            if (v.kind == FormulaValue::Error)
+                return v;
+            return FormulaValue::ofNumber(v.kind == FormulaValue::Number ? v.number : 0);
+        }
         if (name == u"ISBLANK" && args.size() == 1)
             return FormulaValue::ofNumber(single(args[0]).kind == FormulaValue::Empty ? 1 : 0);
         if (name == u"IF" && (args.size() == 2 || args.size() == 3)) {

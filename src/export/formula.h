@@ -27,7 +27,7 @@ public:
 
 // Evaluates a formula text ("=..."), as a spreadsheet application does for the functions and
 // operators the workbooks use: + - * / ^, comparisons, parentheses, cell references with or
-// without "$", ranges inside SUM, and IF, ROUND, SUM, ISBLANK (names in any case). Empty cells
+// without "$", ranges inside SUM, and IF, ROUND, SUM, ISBLANK, N (names in any case). Empty cells
 // count as 0 in arithmetic and as "" in comparisons; text in arithmetic gives #VALUE!, a
 // division by zero #DIV/0!, and errors pass through.
 FormulaValue evaluateFormula(QStringView formula, FormulaCells &cells);

@@ -57,11 +57,11 @@ void fill(const EstimateDocument &doc, XlsxSheet &sheet)
     sheet.setText(u"W53", num::shortest(net));
 
     const int a1Step = doc.a1 <= 16 ? 2 : 1;
-    const Block equipment{0, 6, a1Step, u"A", u"B", u"C", u"E", {u"G", u"I"}, u"H", u"=I%1/C%1"};
-    const Block devices{1, 38, doc.a2 <= 11 ? 2 : 1, u"A", u"B", u"C", u"E", {u"G", u"I"}, u"H", u"=I%1/C%1"};
-    const Block materials{2, 6, doc.b1 <= 27 ? 2 : 1, u"L", u"M", u"N", u"P", {u"R", u"T"}, u"S", u"=T%1/R%1"};
-    const Block works{3, 10, doc.c1 <= 9 ? 2 : 1, u"V", nullptr, u"W", u"AA", {u"AD", u"AG"}, u"AE", u"=AG%1/AD%1"};
-    const Block others{4, 33, 1, u"V", nullptr, u"W", u"AA", {u"AD", u"AG"}, u"AE", u"=AG%1/AD%1"};
+    const Block equipment{0, 6, a1Step, u"A", u"B", u"C", u"E", {u"G", u"I"}, u"H", u"=IF(C%1=0,\"\",I%1/C%1)"};
+    const Block devices{1, 38, doc.a2 <= 11 ? 2 : 1, u"A", u"B", u"C", u"E", {u"G", u"I"}, u"H", u"=IF(C%1=0,\"\",I%1/C%1)"};
+    const Block materials{2, 6, doc.b1 <= 27 ? 2 : 1, u"L", u"M", u"N", u"P", {u"R", u"T"}, u"S", u"=IF(R%1=0,\"\",T%1/R%1)"};
+    const Block works{3, 10, doc.c1 <= 9 ? 2 : 1, u"V", nullptr, u"W", u"AA", {u"AD", u"AG"}, u"AE", u"=IF(AD%1=0,\"\",AG%1/AD%1)"};
+    const Block others{4, 33, 1, u"V", nullptr, u"W", u"AA", {u"AD", u"AG"}, u"AE", u"=IF(AD%1=0,\"\",AG%1/AD%1)"};
     const Block *blocks[] = {&equipment, &devices, &materials, &works, &others};
     int next[5] = {6, 38, 6, 10, 33};
     qint64 lastEquipmentCode = -1;
@@ -121,13 +121,13 @@ void fill(const EstimateDocument &doc, XlsxSheet &sheet)
             const int row = f == 200 ? 6 : f == 201 ? 7 : f == 210 ? 8 : 9;
             amounts(row, u"V", t.cell(takenColumn, i), {u"AD"});
             if (hasEstimate)
-                write(row, u"AE", u"=AG%1/AD%1"_qs.arg(row));
+                write(row, u"AE", u"=IF(AD%1=0,\"\",AG%1/AD%1)"_qs.arg(row));
             static const char16_t *const labour[] = {u"=AQ7*AQ8", u"=AQ10*AQ11", u"=AQ13*AQ14", u"=AQ16*AQ17"};
             write(row, u"AG", QString::fromUtf16(labour[row - 6]));
         } else if (f == 500 && doc.c[8]) {
             amounts(36, u"V", t.cell(nameColumn, i), {u"AD"});
             if (hasEstimate)
-                write(36, u"AE", u"=AG36/W36"_qs);
+                write(36, u"AE", u"=IF(W36=0,\"\",AG36/W36)"_qs);
         } else if (f >= 601 && f <= 603 && doc.c[size_t(5 + f - 601)]) {
             amounts(int(37 + f - 601), u"V", t.cell(nameColumn, i), {u"AD"});
         }

@@ -216,7 +216,7 @@ TEST(TallyTemplate, EquipmentBlockSpacingFollowsTheCount)
                 written.push_back(r);
         EXPECT_EQ(written, c.written);
         if (!c.written.empty()) {
-            EXPECT_EQ(f.sheet->formula(6, 8), u"=I6/C6");
+            EXPECT_EQ(f.sheet->formula(6, 8), u"=IF(C6=0,\"\",I6/C6)");
             EXPECT_EQ(f.sheet->text(6, 2), u"101");
         }
     }
@@ -260,7 +260,7 @@ TEST(TallyTemplate, LabourExpensesAndHeaderGoToTheirCells)
     EXPECT_EQ(textAt(x, u"V38"), u"諸経費");
     EXPECT_EQ(textAt(x, u"AD38"), u"9000");
     EXPECT_EQ(textAt(x, u"L6"), u"厚鋼電線管");
-    EXPECT_EQ(formulaAt(x, u"S6"), u"=T6/R6");
+    EXPECT_EQ(formulaAt(x, u"S6"), u"=IF(R6=0,\"\",T6/R6)");
     EXPECT_EQ(formulaAt(x, u"C60"), u"=SUM(C59+C37)");
     EXPECT_TRUE(styleAt(x, u"U20").whiteFill);
     // The submitted total in thousands is read back from the sheet's own summary.

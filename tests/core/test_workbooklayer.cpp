@@ -41,6 +41,9 @@ TEST(Formula, EvaluatesAsTheSpreadsheetDoes)
         {u"=ISBLANK(B2)", FormulaValue::Number, 0, u""},            // a formula is not blank
         {u"=A9", FormulaValue::Number, 0, u""},                      // an empty cell taken gives 0
         {u"=IF(ISBLANK(A9),\"\",A1)", FormulaValue::Text, 0, u""},
+        {u"=N(A1)+N(B2)+N(A3)+N(A9)", FormulaValue::Number, 10, u""}, // N: text and empty are 0
+        {u"=N(B1)", FormulaValue::Number, 2.5, u""},
+        {u"=N(A1/A9)", FormulaValue::Error, 0, u"#DIV/0!"},
         {u"=Round(2.675,2)", FormulaValue::Number, 2.68, u""},       // decimal rounding, any case
         {u"=round(-2.5,0)", FormulaValue::Number, -3, u""},
         {u"=1-(A2/A1)", FormulaValue::Number, 0.6, u""},

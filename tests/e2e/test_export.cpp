@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -126,37 +127,53 @@ TEST(CliExport, FailuresSayWhyAndLeaveNoFile)
 
 // LibreOffice recalculates the written workbooks; every formula must come out as the value the
 // file carries.
-TEST(CliExport, SpreadsheetApplicationAgreesWithTheCarriedValues)
+// LibreOffice in a profile of its own under `dir` that recalculates every workbook on load
+// instead of showing its stored values; converts `files` into UTF-8 CSV files in `dir` (the first
+// sheet as NAME.csv, or with `allSheets` every sheet as NAME-SHEET.csv). False when LibreOffice is
+// not installed or did not finish.
+bool convertWithOffice(const QTemporaryDir &dir, const QStringList &files, bool allSheets = false)
 {
     const QString soffice = QStandardPaths::findExecutable(u"soffice"_qs);
     if (soffice.isEmpty())
-        GTEST_SKIP() << "LibreOffice (libreoffice-calc-nogui) is not installed";
-    QTemporaryDir dir;
+        return false;
     const QString profile = dir.filePath(u"profile/user"_qs);
     QDir().mkpath(profile);
     QFile settings(profile + u"/registrymodifications.xcu"_qs);
-    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-    // Recalculate every workbook on load instead of showing its stored values.
+    if (!settings.open(QIODevice::WriteOnly))
+        return false;
     settings.write(R"(<?xml version="1.0" encoding="UTF-8"?>
 <oor:items xmlns:oor="http://openoffice.org/2001/registry" xmlns:xs="http://www.w3.org/2001/XMLSchema" xmlns:xsi="http://www.w3.org/2001/XMLSchema-instance">
 <item oor:path="/org.openoffice.Office.Calc/Formula/Load"><prop oor:name="OOXMLRecalcMode" oor:op="fuse"><value>0</value></prop></item>
 </oor:items>
 )");
     settings.close();
+    QString filter = u"csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false,false"_qs;
+    if (allSheets)
+        filter += u",-1"_qs;
+    QProcess office;
+    office.setWorkingDirectory(dir.path());
+    office.start(soffice, QStringList{u"-env:UserInstallation=file://"_qs + dir.filePath(u"profile"_qs), u"--headless"_qs,
+                                      u"--convert-to"_qs, filter, u"--outdir"_qs, dir.path()} + files);
+    return office.waitForFinished(180000) && office.exitCode() == 0;
+}
 
+bool officeInstalled()
+{
+    return !QStandardPaths::findExecutable(u"soffice"_qs).isEmpty();
+}
+
+TEST(CliExport, SpreadsheetApplicationAgreesWithTheCarriedValues)
+{
+    if (!officeInstalled())
+        GTEST_SKIP() << "LibreOffice (libreoffice-calc-nogui) is not installed";
+    QTemporaryDir dir;
     const QStringList kinds = {u"--cost-summary"_qs, u"--basis"_qs, u"--tally"_qs};
     QStringList files;
     for (const QString &kind : kinds) {
         files.append(dir.filePath(kind.mid(2) + u".xlsx"_qs));
         ASSERT_EQ(cli({u"export"_qs, sample, kind, files.last()}).exitCode, 0);
     }
-    QProcess office;
-    office.setWorkingDirectory(dir.path());
-    office.start(soffice, QStringList{u"-env:UserInstallation=file://"_qs + dir.filePath(u"profile"_qs), u"--headless"_qs,
-                                      u"--convert-to"_qs,
-                                      u"csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false,false,false"_qs,
-                                      u"--outdir"_qs, dir.path()} + files);
-    ASSERT_TRUE(office.waitForFinished(180000));
+    ASSERT_TRUE(convertWithOffice(dir, files));
 
     for (const QString &file : files) {
         SCOPED_TRACE(file.toStdString());
@@ -189,6 +206,36 @@ TEST(CliExport, SpreadsheetApplicationAgreesWithTheCarriedValues)
                 }
             }
         EXPECT_GT(compared, 20);
+    }
+}
+
+// Ratios over amounts that are empty or 0 (the template's unused labour rows, a class with a zero
+// amount, a floor area not typed yet) stay blank: no sheet of any workbook, nor the shipped
+// template, shows an error value once the spreadsheet application has recalculated it.
+TEST(CliExport, NoWorkbookShowsAnErrorValue)
+{
+    if (!officeInstalled())
+        GTEST_SKIP() << "LibreOffice (libreoffice-calc-nogui) is not installed";
+    QTemporaryDir dir;
+    QStringList files;
+    for (const QString &kind : {u"--workbook"_qs, u"--basis"_qs, u"--cost-summary"_qs, u"--tally"_qs}) {
+        files.append(dir.filePath(kind.mid(2) + u".xlsx"_qs));
+        ASSERT_EQ(cli({u"export"_qs, sample, kind, files.last()}).exitCode, 0);
+    }
+    files.append(dir.filePath(u"template.xlsx"_qs));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(SOLVARA_PROGRAM_DATA "/見積原価集計表.xlsx"), files.last()));
+    ASSERT_TRUE(convertWithOffice(dir, files, true));
+
+    static const QRegularExpression errorValue(u"#DIV/0!|#VALUE!|#REF!|#NAME\\?|#N/A|#NUM!|#NULL!|Err:\\d+"_qs);
+    const QStringList sheets = QDir(dir.path()).entryList({u"*.csv"_qs});
+    EXPECT_EQ(sheets.size(), 4 + 4 + 3 + 1 + 1); // every sheet of the five files
+    for (const QString &name : sheets) {
+        QFile csv(dir.filePath(name));
+        ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(csv.readAll()).split(u'\n');
+        for (qsizetype r = 0; r < lines.size(); ++r)
+            EXPECT_FALSE(lines[r].contains(errorValue)) << name.toStdString() << " row " << r + 1 << ": "
+                                                        << lines[r].toStdString();
     }
 }
 
