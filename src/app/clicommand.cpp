@@ -27,6 +27,15 @@ void CliSession::openEstimate(const QString &path)
     applySettingsSets();
 }
 
+bool CliSession::openEstimateToWrite(const QString &path, const QString &output)
+{
+    openEstimate(path);
+    if (exitStatus() == 0)
+        return true;
+    writeError(u"%1 was not written\n"_qs.arg(output));
+    return false;
+}
+
 void CliSession::applySettingsSets()
 {
     bool any = false;
@@ -51,4 +60,12 @@ void CliSession::writeError(const QString &text)
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), m_err);
     std::fflush(m_err);
+}
+
+QString CliCommand::unknownOption(const QStringList &words)
+{
+    for (const QString &w : words)
+        if (w.startsWith(u"--"))
+            return u"unknown option %1"_qs.arg(w);
+    return {};
 }

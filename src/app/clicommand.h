@@ -30,6 +30,10 @@ public:
     // "読込" of the estimate as the desktop program opens its command-line file, then the --set
     // values applied as a user would through the settings screen. An empty path opens nothing.
     void openEstimate(const QString &path);
+    // openEstimate for a command that writes `output`: an estimate that did not open cleanly (a
+    // reading stopped part-way, a refused compilation) is not written over anything, and false is
+    // returned after saying so.
+    bool openEstimateToWrite(const QString &path, const QString &output);
     // Applies the --set values that name settings controls; the others are left to the command.
     void applySettingsSets();
 
@@ -70,6 +74,11 @@ public:
     virtual bool needsStandardValues() const { return true; }
     // Runs the command; returns the exit status (0 success, 1 stopped with a message).
     virtual int run(CliSession &session) = 0;
+
+protected:
+    // For the commands that take no options of their own: why `words` are not usable when one of
+    // them is an option ("--…"), else an empty text.
+    static QString unknownOption(const QStringList &words);
 };
 
 // Every subcommand, in the order the usage text lists them.

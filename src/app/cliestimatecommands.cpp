@@ -5,14 +5,6 @@
 
 namespace {
 
-QString unexpectedOption(const QStringList &words)
-{
-    for (const QString &w : words)
-        if (w.startsWith(u"--"))
-            return u"unknown option %1"_qs.arg(w);
-    return {};
-}
-
 // Opens an estimate (or, for "state", possibly none) and prints one of its tables.
 class ListingCommand : public CliCommand
 {
@@ -36,7 +28,7 @@ public:
 
     QString parse(const QStringList &words) override
     {
-        if (QString bad = unexpectedOption(words); !bad.isEmpty())
+        if (QString bad = unknownOption(words); !bad.isEmpty())
             return bad;
         const qsizetype least = m_name == u"state" ? 0 : 1;
         if (words.size() < least || words.size() > 1)
@@ -85,7 +77,7 @@ public:
 
     QString parse(const QStringList &words) override
     {
-        if (QString bad = unexpectedOption(words); !bad.isEmpty())
+        if (QString bad = unknownOption(words); !bad.isEmpty())
             return bad;
         if (words.size() != 2)
             return u"wrong number of arguments for resave"_qs;
@@ -98,13 +90,8 @@ public:
 
     int run(CliSession &session) override
     {
-        session.openEstimate(m_estimate);
-        // An estimate that did not open cleanly (a reading stopped part-way, a refused
-        // compilation) is not written over anything.
-        if (session.exitStatus() != 0) {
-            session.writeError(u"%1 was not written\n"_qs.arg(m_output));
+        if (!session.openEstimateToWrite(m_estimate, m_output))
             return session.exitStatus();
-        }
         session.host().saveNames = {m_output};
         estimatefile::save(session.doc(), session.host());
         return session.exitStatus();

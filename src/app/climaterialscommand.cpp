@@ -21,9 +21,8 @@ public:
 
     QString parse(const QStringList &words) override
     {
-        for (const QString &w : words)
-            if (w.startsWith(u"--"))
-                return u"unknown option %1"_qs.arg(w);
+        if (QString bad = unknownOption(words); !bad.isEmpty())
+            return bad;
         m_what = words.value(0);
         const qsizetype count = words.size();
         const bool shapeOk = (m_what == u"menu" && count == 1) || (m_what == u"buttons" && count == 2)

@@ -23,9 +23,8 @@ public:
 
     QString parse(const QStringList &words) override
     {
-        for (const QString &w : words)
-            if (w.startsWith(u"--"))
-                return u"unknown option %1"_qs.arg(w);
+        if (QString bad = unknownOption(words); !bad.isEmpty())
+            return bad;
         if (words.size() != 3)
             return u"wrong number of arguments for register"_qs;
         m_estimate = words[0];
@@ -48,11 +47,8 @@ public:
             session.writeError(u"%1: %2\n%3 was not written\n"_qs.arg(m_entries, script.error, m_output));
             return 2;
         }
-        session.openEstimate(m_estimate);
-        if (session.exitStatus() != 0) {
-            session.writeError(u"%1 was not written\n"_qs.arg(m_output));
+        if (!session.openEstimateToWrite(m_estimate, m_output))
             return session.exitStatus();
-        }
 
         CliHost &host = session.host();
         EntryForm form;

@@ -1,6 +1,7 @@
 #include "output/conditionspage.h"
 
 #include "output/pagecanvas.h"
+#include "output/pageframe.h"
 #include "output/printjob.h"
 #include "storage/conditions.h"
 
@@ -28,9 +29,7 @@ void drawPage(const PrintJob &job, PageCanvas &c, const QString &heading, const 
     for (int row = from; row <= to; ++row)
         if (applied(job, row))
             c.text(270, 490 + pitch * ++n, u"■ "_qs + job.doc.conditions.cell(2, row), ten);
-    c.rectangle(left, top, right, bottom, 5);
-    for (int k = 1; k <= 36; ++k)
-        c.line(left, top + pitch * k, right, top + pitch * k, 0);
+    drawRows(c);
     c.line(divider, top, divider, top + pitch, 0);
     c.text(1900, footer, job.settings().Edit2, PrintFont{9, true});
     c.text(4000, footer, pageText, PrintFont{9});

@@ -2,6 +2,7 @@
 
 #include "base/numbers.h"
 #include "output/pagecanvas.h"
+#include "output/pageframe.h"
 #include "output/printjob.h"
 #include "output/printtexts.h"
 
@@ -153,20 +154,9 @@ void drawFurniture(const PrintJob &job, PageCanvas &c, int page, int pages)
     const PrintFont heading{10};
     c.text(628, 498, u"品　　名"_qs, heading);
     c.text(1793, 498, u"規　　格"_qs, heading);
-    c.text(2583, 498, u"数量"_qs, heading);
-    c.text(2808, 498, u"単位"_qs, heading);
-    c.text(3134, 498, u"単  価"_qs, heading);
-    c.text(3698, 498, u"金　額"_qs, heading);
-    c.text(4228, 498, u"備　考"_qs, heading);
-    c.rectangle(left, top, right, bottom, 5);
-    for (int k = 1; k <= 36; ++k)
-        c.line(left, top + pitch * k, right, top + pitch * k, 0);
-    for (int x : {2548, 2792, 2995, 3550, 4100})
-        c.line(x, top, x, bottom, 0);
+    drawAmountTable(c, 2548);
     c.line(divider, top, divider, top + pitch, 0);
-    if (job.settings().CheckBox9)
-        c.text(1900, footer, job.settings().Edit2, PrintFont{9, true});
-    c.text(4080, footer, u"内訳 - %1 / %2"_qs.arg(page).arg(pages), PrintFont{9});
+    drawFooter(job, c, u"内訳 - %1 / %2"_qs.arg(page).arg(pages));
 }
 
 } // namespace

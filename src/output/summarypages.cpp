@@ -1,6 +1,7 @@
 #include "output/summarypages.h"
 
 #include "output/pagecanvas.h"
+#include "output/pageframe.h"
 #include "output/printjob.h"
 #include "output/printtexts.h"
 
@@ -29,21 +30,9 @@ int nameSize(const QString &name)
 
 void drawFurniture(const PrintJob &job, PageCanvas &c, int page, int pages)
 {
-    const PrintFont heading{10};
-    c.text(708, 498, u"工 事 区 分／工 事 名 称"_qs, heading);
-    c.text(2583, 498, u"数量"_qs, heading);
-    c.text(2808, 498, u"単位"_qs, heading);
-    c.text(3134, 498, u"単  価"_qs, heading);
-    c.text(3698, 498, u"金　額"_qs, heading);
-    c.text(4228, 498, u"備　考"_qs, heading);
-    c.rectangle(left, top, right, bottom, 5);
-    for (int k = 1; k <= 36; ++k)
-        c.line(left, top + pitch * k, right, top + pitch * k, 0);
-    for (int x : {2546, 2792, 2995, 3550, 4100})
-        c.line(x, top, x, bottom, 0);
-    if (job.settings().CheckBox9)
-        c.text(1900, footer, job.settings().Edit2, PrintFont{9, true});
-    c.text(4080, footer, u"大項目 - %1 / %2"_qs.arg(page).arg(pages), PrintFont{9});
+    c.text(708, 498, u"工 事 区 分／工 事 名 称"_qs, PrintFont{10});
+    drawAmountTable(c, 2546);
+    drawFooter(job, c, u"大項目 - %1 / %2"_qs.arg(page).arg(pages));
 }
 
 // Where the social-insurance note goes: beside the row two above the grand total, or, when that
