@@ -74,19 +74,14 @@ void TextGrid::setCell(int column, int row, const QString &text)
         return;
     ensureStored(row);
     const size_t index = size_t(row) * m_columns + column;
-    // The new text is taken before the old one is let go: `text` may be that very cell.
-    TextPool::Id taken;
-    if (index < m_stale.size() && m_stale[index] != 0) {
-        const TextPool::Id before = std::exchange(m_stale[index], 0);
-        if (m_texts.holds(before, text)) {
-            taken = before;
-        } else {
-            taken = m_texts.acquire(text);
-            m_texts.release(before);
-        }
-    } else {
-        taken = m_texts.acquire(text);
+    const TextPool::Id before = takeStale(index);
+    if (before != 0 && m_texts.holds(before, text)) {
+        place(index, column, before);
+        return;
     }
+    // The new text is taken before the old one is let go: `text` may be that very cell.
+    const TextPool::Id taken = m_texts.acquire(text);
+    m_texts.release(before);
     place(index, column, taken);
 }
 
@@ -98,19 +93,22 @@ void TextGrid::setCellText(int column, int row, QStringView text)
     const size_t index = size_t(row) * m_columns + column;
     if (m_texts.reads(m_cells[index], text))
         return;
-    TextPool::Id taken;
-    if (index < m_stale.size() && m_stale[index] != 0) {
-        const TextPool::Id before = std::exchange(m_stale[index], 0);
-        if (m_texts.reads(before, text)) {
-            taken = before;
-        } else {
-            taken = m_texts.acquire(text);
-            m_texts.release(before);
-        }
-    } else {
-        taken = m_texts.acquire(text);
+    const TextPool::Id before = takeStale(index);
+    if (before != 0 && m_texts.reads(before, text)) {
+        place(index, column, before);
+        return;
     }
+    const TextPool::Id taken = m_texts.acquire(text);
+    m_texts.release(before);
     place(index, column, taken);
+}
+
+// The text the cell held before the last clear(), now the caller's to keep or let go; 0 for none.
+TextPool::Id TextGrid::takeStale(size_t index)
+{
+    if (index < m_stale.size() && m_stale[index] != 0)
+        return std::exchange(m_stale[index], 0);
+    return 0;
 }
 
 // Puts the text `taken` (already held for the cell) into the cell, letting the old one go.

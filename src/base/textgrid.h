@@ -85,6 +85,7 @@ private:
     void touchAll();
     static bool isPermutationOf(const std::vector<int> &order, int first);
     void dropStale();
+    TextPool::Id takeStale(size_t index);
     void place(size_t index, int column, TextPool::Id taken);
 
     int m_columns = 0;

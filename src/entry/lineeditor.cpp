@@ -92,23 +92,34 @@ void LineEditor::showMenu(const QString &number, const QPoint &globalPos)
     m_menu->popup(globalPos);
 }
 
+bool LineEditor::openEntry(const std::function<linegridedit::Open()> &open)
+{
+    linegridedit::Open opened = linegridedit::Open::Nothing;
+    try {
+        opened = open();
+    } catch (const ConversionError &e) {
+        m_host.error(e.message());
+        return false;
+    }
+    if (opened == linegridedit::Open::MaterialMenu)
+        emit materialMenuRequested();
+    if (opened != linegridedit::Open::Window)
+        return false;
+    showEntry();
+    return true;
+}
+
+bool LineEditor::fillDrag(int column, const std::vector<int> &lines)
+{
+    return carryover::fill(m_doc, m_host, column, lines, calculatorValue());
+}
+
 void LineEditor::StringGrid1DblClick(int column, int row)
 {
     m_doc.ux1 = column;
     m_doc.uy1 = row;
-    linegridedit::Open open = linegridedit::Open::Nothing;
-    try {
-        open = linegridedit::openFromWholeView(m_entry->form(), m_doc, row, column);
-    } catch (const ConversionError &e) {
-        m_host.error(e.message());
-        return;
-    }
-    if (open == linegridedit::Open::MaterialMenu)
-        emit materialMenuRequested();
-    if (open != linegridedit::Open::Window)
-        return;
-    showEntry();
-    changed();
+    if (openEntry([&] { return linegridedit::openFromWholeView(m_entry->form(), m_doc, row, column); }))
+        changed();
 }
 
 void LineEditor::StringGrid1MouseUp(int column, int row, Qt::MouseButton button, const QPoint &globalPos)
@@ -129,8 +140,7 @@ void LineEditor::StringGrid1MouseUp(int column, int row, Qt::MouseButton button,
     }
     if (m_doc.nx1 != column || !isFactorColumn(column) || m_doc.ny1 == row)
         return;
-    const QString value = calculatorValue();
-    if (carryover::fill(m_doc, m_host, column, carryover::dragRows(m_doc, m_doc.ny1, row), value))
+    if (fillDrag(column, carryover::dragRows(m_doc, m_doc.ny1, row)))
         changed();
     m_lines->setCurrentIndex(m_lines->model()->index(row - 1, column));
 }
@@ -138,18 +148,8 @@ void LineEditor::StringGrid1MouseUp(int column, int row, Qt::MouseButton button,
 void LineEditor::StringGrid5DblClick(int column, int row)
 {
     const int top = m_itemView->topRow();
-    linegridedit::Open open = linegridedit::Open::Nothing;
-    try {
-        open = linegridedit::openFromItemView(m_entry->form(), m_doc, row, column);
-    } catch (const ConversionError &e) {
-        m_host.error(e.message());
+    if (!openEntry([&] { return linegridedit::openFromItemView(m_entry->form(), m_doc, row, column); }))
         return;
-    }
-    if (open == linegridedit::Open::MaterialMenu)
-        emit materialMenuRequested();
-    if (open != linegridedit::Open::Window)
-        return;
-    showEntry();
     if (m_doc.controls.showItemView)
         m_doc.controls.itemViewTopRow = top;
     changed();
@@ -171,12 +171,11 @@ void LineEditor::StringGrid5MouseUp(int column, int row, Qt::MouseButton button,
         return;
     if (m_doc.nx5 != column || !isFactorColumn(column) || m_doc.ny5 == row)
         return;
-    const QString value = calculatorValue();
     std::vector<int> lines;
     for (int v = std::min(m_doc.ny5, row); v <= std::max(m_doc.ny5, row); ++v)
         if (const int line = linegridedit::lineOfViewRow(m_doc, v))
             lines.push_back(line);
-    if (carryover::fill(m_doc, m_host, column, lines, value)) {
+    if (fillDrag(column, lines)) {
         const int top = m_itemView->topRow();
         views::itemView(m_doc, m_host);
         m_doc.controls.itemViewTopRow = top;

@@ -4,6 +4,7 @@
 #include <QPoint>
 
 #include <functional>
+#include <vector>
 
 class EstimateDocument;
 class Host;
@@ -15,6 +16,9 @@ class SheetGrid;
 class TForm2;
 namespace sheetclick {
 struct Request;
+}
+namespace linegridedit {
+enum class Open;
 }
 
 // The editing of lines in the main window's grids: a double-click reopens a line in the data
@@ -53,8 +57,13 @@ private:
     void StringGrid5DblClick(int column, int row);
     void StringGrid5MouseUp(int column, int row, Qt::MouseButton button, const QPoint &globalPos);
     void sheetRequest(const sheetclick::Request &request);
+    // Opens a line through `open` and shows the data entry window; false when nothing was opened
+    // (a row without a line asks for the material menu, an unreadable number is reported).
+    bool openEntry(const std::function<linegridedit::Open()> &open);
     // Shows the data entry window for the form as opened; true when it registered.
     bool showEntry();
+    // A drag over a factor column: the calculator asks for the value that fills `lines`.
+    bool fillDrag(int column, const std::vector<int> &lines);
     // Asks the calculator for a value; empty when nothing was entered.
     QString calculatorValue();
     void N3Click();
