@@ -55,6 +55,26 @@ struct ItemFixture {
 
     QString item(int row) const { return doc.items.cell(itemcol::Name, row); }
 
+    // Every item's rates of its derived rows (painting to consumables) at 100 %.
+    void setFullRates()
+    {
+        for (int item = 1; item <= doc.tree_count; ++item)
+            for (int c = itemcol::PaintingCompression; c <= itemcol::ConsumablesSubmission; ++c)
+                doc.items.setCell(c, item, u"100"_qs);
+    }
+
+    // Hands the items and lines to a window's document, item row `current` the current item.
+    void copyInto(EstimateDocument &target, int current) const
+    {
+        target.items = doc.items;
+        target.lines = doc.lines;
+        target.tree_count = doc.tree_count;
+        target.st1count = doc.st1count;
+        target.koumokumei = item(current);
+        target.nodrow = current;
+        target.controls.Label18.text = item(current);
+    }
+
     // Column `c` of item rows 1 to tree_count.
     QStringList itemColumn(int c) const
     {

@@ -41,9 +41,7 @@ struct Estimate {
             for (const auto &[c, text] : cells)
                 f.doc.lines.setCell(c, r, text);
         }
-        for (int item = 1; item <= 2; ++item)
-            for (int c = itemcol::PaintingCompression; c <= itemcol::ConsumablesSubmission; ++c)
-                f.doc.items.setCell(c, item, u"100"_qs);
+        f.setFullRates();
         f.doc.settings.Edit22 = u"テスト工事"_qs;
         EXPECT_TRUE(textfile::writeLines(path, estimatefile::records(f.doc)).ok());
     }

@@ -25,8 +25,7 @@ struct EntryWithCalculator : ItemFixture {
     EntryWithCalculator()
     {
         setItems({{1, u"電灯設備工事"}});
-        for (int c = itemcol::PaintingCompression; c <= itemcol::ConsumablesSubmission; ++c)
-            doc.items.setCell(c, 1, u"100"_qs);
+        setFullRates();
         doc.roumutanka = 20000;
         choose(1);
         doc.koumokumei = doc.controls.Label18.text;

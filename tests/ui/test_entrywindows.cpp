@@ -44,9 +44,7 @@ struct EntryWindow : ItemFixture {
     EntryWindow()
     {
         setItems({{1, u"電灯設備工事"}, {1, u"動力設備工事"}});
-        for (int item = 1; item <= 2; ++item)
-            for (int c = itemcol::PaintingCompression; c <= itemcol::ConsumablesSubmission; ++c)
-                doc.items.setCell(c, item, u"100"_qs);
+        setFullRates();
         doc.roumutanka = 20000;
         choose(1);
         doc.koumokumei = doc.controls.Label18.text;

@@ -53,18 +53,9 @@ struct Desk {
             f.doc.lines.setCell(Factor, r, u"0.02"_qs);
             f.doc.lines.setCell(ItemRow, r, QString::number(l.item));
         }
-        for (int item = 1; item <= 2; ++item)
-            for (int c = itemcol::PaintingCompression; c <= itemcol::ConsumablesSubmission; ++c)
-                f.doc.items.setCell(c, item, u"100"_qs);
-        EstimateDocument &d = doc();
-        d.items = f.doc.items;
-        d.lines = f.doc.lines;
-        d.tree_count = f.doc.tree_count;
-        d.st1count = f.doc.st1count;
-        d.koumokumei = f.item(1);
-        d.nodrow = 1;
-        d.controls.Label18.text = f.item(1);
-        views::itemView(d, host);
+        f.setFullRates();
+        f.copyInto(doc(), 1);
+        views::itemView(doc(), host);
         form.refresh();
     }
 

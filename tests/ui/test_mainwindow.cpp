@@ -58,17 +58,8 @@ struct Window {
             f.doc.lines.setCell(linecol::Price, r, u"1000"_qs);
             f.doc.lines.setCell(linecol::Unit, r, u"個"_qs);
         }
-        for (int item = 1; item <= 2; ++item)
-            for (int c = itemcol::PaintingCompression; c <= itemcol::ConsumablesSubmission; ++c)
-                f.doc.items.setCell(c, item, u"100"_qs);
-        EstimateDocument &doc = form.document();
-        doc.items = f.doc.items;
-        doc.lines = f.doc.lines;
-        doc.tree_count = f.doc.tree_count;
-        doc.st1count = f.doc.st1count;
-        doc.koumokumei = f.item(2);
-        doc.nodrow = 2;
-        doc.controls.Label18.text = f.item(2);
+        f.setFullRates();
+        f.copyInto(form.document(), 2);
         form.refresh();
     }
 };
