@@ -63,31 +63,28 @@ void CatalogScreens::closeCalculator()
 void CatalogScreens::Button13Click()
 {
     closeCalculator();
-    switch (catalogmenu::materialSelection(m_doc)) {
-    case catalogmenu::Follow::ScrollUp:
-        emit scrollRequested(-5);
-        return;
-    case catalogmenu::Follow::ItemSetup:
-        emit itemSetupRequested();
-        return;
-    default:
-        break;
-    }
-    refresh();
-    emit documentChanged();
+    follow(catalogmenu::materialSelection(m_doc));
 }
 
 void CatalogScreens::Button15Click()
 {
     closeCalculator();
-    switch (catalogmenu::lastMaterials(m_doc)) {
+    follow(catalogmenu::lastMaterials(m_doc));
+}
+
+void CatalogScreens::follow(catalogmenu::Follow what)
+{
+    switch (what) {
+    case catalogmenu::Follow::ScrollUp:
+        emit scrollRequested(-5);
+        return;
     case catalogmenu::Follow::ScrollDown:
         emit scrollRequested(5);
         return;
     case catalogmenu::Follow::ItemSetup:
         emit itemSetupRequested();
         return;
-    default:
+    case catalogmenu::Follow::Nothing:
         break;
     }
     refresh();

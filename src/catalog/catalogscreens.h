@@ -10,6 +10,9 @@ class QWidget;
 class TForm2;
 class TForm4;
 
+namespace catalogmenu {
+enum class Follow;
+}
 namespace catalogpick {
 struct EntryOpening;
 }
@@ -54,6 +57,8 @@ signals:
 
 private:
     void closeCalculator();
+    // Does what a left-column button asks besides what the core did; else shows the change.
+    void follow(catalogmenu::Follow what);
     void openEntry(const catalogpick::EntryOpening &opening);
 
     EstimateDocument &m_doc;

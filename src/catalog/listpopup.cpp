@@ -37,9 +37,17 @@ bool allowed(EstimateDocument &doc, Host &host)
     return false;
 }
 
-bool releasedRowInList(const CatalogState &k)
+// Inserting and deleting work on the row where the button was released; that must be a row of
+// the list, in the edit mode.
+bool rowEditAllowed(EstimateDocument &doc, Host &host)
 {
-    return k.uy3 >= 1 && k.uy3 < k.list.rowCount();
+    if (!allowed(doc, host))
+        return false;
+    const CatalogState &k = doc.catalog;
+    if (k.uy3 >= 1 && k.uy3 < k.list.rowCount())
+        return true;
+    host.beep();
+    return false;
 }
 
 } // namespace
@@ -102,13 +110,9 @@ void paste(EstimateDocument &doc, Host &host)
 
 void insertRow(EstimateDocument &doc, Host &host)
 {
-    if (!allowed(doc, host))
+    if (!rowEditAllowed(doc, host))
         return;
     CatalogState &k = doc.catalog;
-    if (!releasedRowInList(k)) {
-        host.beep();
-        return;
-    }
     TextGrid &list = k.list;
     const int last = list.rowCount(); // the new last row
     list.setRowCount(last + 1);
@@ -123,13 +127,9 @@ void insertRow(EstimateDocument &doc, Host &host)
 
 void deleteRow(EstimateDocument &doc, Host &host)
 {
-    if (!allowed(doc, host))
+    if (!rowEditAllowed(doc, host))
         return;
     CatalogState &k = doc.catalog;
-    if (!releasedRowInList(k)) {
-        host.beep();
-        return;
-    }
     TextGrid &list = k.list;
     const int last = list.rowCount() - 1;
     for (int r = k.uy3; r < last; ++r)
