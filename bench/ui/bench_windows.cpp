@@ -46,6 +46,22 @@ const QString &largeEstimateFile()
     return path;
 }
 
+// The main window on `estimate` (none when empty) at its size on a 1920 x 1080 screen, shown and
+// painted.
+struct ShownWindow {
+    ScriptedHost host;
+    TForm1 form;
+    QTableView *sheet;
+
+    explicit ShownWindow(const QString &estimate)
+        : form(programFolder, estimate, &host), sheet(form.findChild<QTableView *>(u"StringGrid6"_qs))
+    {
+        form.resize(1580, 783);
+        form.show();
+        settle();
+    }
+};
+
 // The seven windows as the program creates them, the main window shown and painted.
 void StartUpWithTheSample(benchmark::State &state)
 {
@@ -69,36 +85,27 @@ BENCHMARK(StartUpWithTheSample)->Unit(benchmark::kMillisecond)->MinTime(3);
 void OpenLargeEstimateAndShowTheSheet(benchmark::State &state)
 {
     const QString file = largeEstimateFile();
-    ScriptedHost host;
-    TForm1 form(programFolder, QString(), &host);
-    form.resize(1580, 783);
-    form.show();
-    settle();
-    auto *open = form.findChild<QPushButton *>(u"Button1"_qs);
-    auto *sheet = form.findChild<QTableView *>(u"StringGrid6"_qs);
+    ShownWindow w{QString()};
+    auto *open = w.form.findChild<QPushButton *>(u"Button1"_qs);
     for (auto _ : state) {
-        host.openNames = {file};
+        w.host.openNames = {file};
         open->click();
         settle();
-        if (!sheet->isVisible() || form.document().st1count != 10'000)
+        if (!w.sheet->isVisible() || w.form.document().st1count != 10'000)
             state.SkipWithError("the sheet of the large estimate is not shown");
         state.PauseTiming();
-        form.document().kidou = 0;
+        w.form.document().kidou = 0;
         state.ResumeTiming();
     }
-    state.counters["sheet_rows"] = sheet->model()->rowCount();
+    state.counters["sheet_rows"] = w.sheet->model()->rowCount();
 }
 BENCHMARK(OpenLargeEstimateAndShowTheSheet)->Unit(benchmark::kMillisecond)->MinTime(3);
 
 // One step of the scroll bar (three rows, as a wheel notch) on that sheet, painted at once.
 void ScrollTheLargeSheetOneStep(benchmark::State &state)
 {
-    ScriptedHost host;
-    TForm1 form(programFolder, largeEstimateFile(), &host);
-    form.resize(1580, 783);
-    form.show();
-    settle();
-    auto *sheet = form.findChild<QTableView *>(u"StringGrid6"_qs);
+    ShownWindow w{largeEstimateFile()};
+    QTableView *sheet = w.sheet;
     QScrollBar *bar = sheet->verticalScrollBar();
     int value = 0;
     for (auto _ : state) {
@@ -113,12 +120,8 @@ BENCHMARK(ScrollTheLargeSheetOneStep)->Unit(benchmark::kMillisecond);
 // A page down on the same sheet: every visible row drawn anew.
 void PageTheLargeSheet(benchmark::State &state)
 {
-    ScriptedHost host;
-    TForm1 form(programFolder, largeEstimateFile(), &host);
-    form.resize(1580, 783);
-    form.show();
-    settle();
-    auto *sheet = form.findChild<QTableView *>(u"StringGrid6"_qs);
+    ShownWindow w{largeEstimateFile()};
+    QTableView *sheet = w.sheet;
     QScrollBar *bar = sheet->verticalScrollBar();
     for (auto _ : state) {
         bar->triggerAction(bar->value() >= bar->maximum() ? QAbstractSlider::SliderToMinimum

@@ -22,17 +22,12 @@
 
 namespace {
 
-QString programData()
-{
-    return QString::fromUtf8(SOLVARA_PROGRAM_DATA);
-}
-
 // A copy of the program folder with its catalog, so that saves go to a scratch folder.
 struct ProgramCopy {
     QTemporaryDir dir;
     ProgramCopy()
     {
-        const QDir from(programData());
+        const QDir from(uitesting::programData());
         QDir to(dir.path());
         for (const QString &name : {u"setutei.kxt"_qs, u"jyouken.DATA"_qs, u"ｺｰﾄﾞ.DATA"_qs, u"SW06.wav"_qs})
             QFile::copy(from.filePath(name), to.filePath(name));
@@ -48,7 +43,7 @@ struct ProgramCopy {
 struct CatalogWindows {
     ProgramCopy program;
     ScriptedHost host;
-    ProgramWindows windows{program.dir.path(), programData() + u"/sample.kas"_qs, &host};
+    ProgramWindows windows{program.dir.path(), uitesting::sampleEstimate(), &host};
     TForm1 &form = windows.form1;
 
     CatalogWindows() { form.show(); }
@@ -244,7 +239,7 @@ TEST(CatalogWindows, StartUpWithoutAMenuIndex)
     ProgramCopy program;
     QFile::remove(program.path(u"ｺｰﾄﾞ.DATA"_qs));
     ScriptedHost host;
-    TForm1 form(program.dir.path(), programData() + u"/sample.kas"_qs, &host);
+    TForm1 form(program.dir.path(), uitesting::sampleEstimate(), &host);
     form.show();
     ASSERT_EQ(host.messages.size(), 1);
     EXPECT_TRUE(host.messages[0].text.contains(program.path(u"ｺｰﾄﾞ.DATA"_qs)));

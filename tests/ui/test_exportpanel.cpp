@@ -16,7 +16,7 @@ namespace {
 // The main window with two items and three lines, answering through a scripted host.
 struct ExportWindow {
     ScriptedHost host;
-    TForm1 form{QString::fromUtf8(SOLVARA_PROGRAM_DATA), QString(), &host};
+    TForm1 form{uitesting::programData(), QString(), &host};
 
     ExportWindow()
     {

@@ -25,7 +25,7 @@ namespace {
 // The main window with the line entry windows, as the program creates them.
 struct Desk {
     ScriptedHost host;
-    ProgramWindows windows{QString::fromUtf8(SOLVARA_PROGRAM_DATA), QString(), &host};
+    ProgramWindows windows{uitesting::programData(), QString(), &host};
     TForm1 &form = windows.form1;
     TForm2 &form2 = windows.form2;
     Tdentakukun &calculator = windows.dentakukun;

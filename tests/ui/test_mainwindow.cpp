@@ -22,15 +22,10 @@
 
 namespace {
 
-QString programData()
-{
-    return QString::fromUtf8(SOLVARA_PROGRAM_DATA);
-}
-
 // The main window started as the program starts it, answering through a scripted host.
 struct Window {
     ScriptedHost host;
-    TForm1 form{programData(), QString(), &host};
+    TForm1 form{uitesting::programData(), QString(), &host};
 
     Window() { form.show(); }
 
@@ -209,7 +204,7 @@ TEST(MainWindow, DumpWidgetsListsTheNamedControlsOfEveryWindow)
     QProcess program;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
-    env.insert(u"SOLVARA_PROGRAM_DIR"_qs, programData());
+    env.insert(u"SOLVARA_PROGRAM_DIR"_qs, uitesting::programData());
     program.setProcessEnvironment(env);
     program.start(QCoreApplication::applicationDirPath() + u"/solvara"_qs, {u"--dump-widgets"_qs});
     ASSERT_TRUE(program.waitForFinished(30000));
@@ -330,7 +325,7 @@ TEST(MainWindow, SizeFollowsTheScreenAndTheSheetPriceColumnsGrowWithTheWindow)
 TEST(MainWindow, SampleEstimateGivenOnTheCommandLineOpensOnTheSheet)
 {
     ScriptedHost host;
-    TForm1 form(programData(), programData() + u"/sample.kas"_qs, &host);
+    TForm1 form(uitesting::programData(), uitesting::sampleEstimate(), &host);
     form.show();
     const EstimateDocument &doc = form.document();
     EXPECT_TRUE(host.messages.isEmpty());
@@ -356,7 +351,7 @@ TEST(MainWindow, SampleEstimateGivenOnTheCommandLineOpensOnTheSheet)
 TEST(MainWindow, CloseWithYesSavesFirstAndStaysOpenWhenTheSaveIsCancelled)
 {
     ScriptedHost host;
-    TForm1 form(programData(), programData() + u"/sample.kas"_qs, &host);
+    TForm1 form(uitesting::programData(), uitesting::sampleEstimate(), &host);
     form.show();
     form.document().kidou = 1;
 
@@ -405,7 +400,7 @@ TEST(MainWindow, ScreenButtonsOpenTheirScreensOverTheWholeWindow)
 TEST(MainWindow, DoubleClickOnASummaryRateOpensTheSettingsAtItsField)
 {
     ScriptedHost host;
-    TForm1 form(programData(), programData() + u"/sample.kas"_qs, &host);
+    TForm1 form(uitesting::programData(), uitesting::sampleEstimate(), &host);
     form.show();
     QApplication::setActiveWindow(&form);
     auto *sheet = form.findChild<QTableView *>(u"StringGrid6"_qs);

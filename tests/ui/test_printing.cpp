@@ -24,16 +24,11 @@
 
 namespace {
 
-QString programData()
-{
-    return QString::fromUtf8(SOLVARA_PROGRAM_DATA);
-}
-
 // The program's windows on the sample estimate (its sheet compiled); "印刷" shows the print
 // options window.
 struct Printing {
     ScriptedHost host;
-    ProgramWindows windows{programData(), programData() + u"/sample.kas"_qs, &host};
+    ProgramWindows windows{uitesting::programData(), uitesting::sampleEstimate(), &host};
     TForm1 &form = windows.form1;
     TForm5 &options = windows.form5;
 

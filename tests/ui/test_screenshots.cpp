@@ -1,3 +1,5 @@
+#include "uitesting.h"
+
 #include "app/startup.h"
 #include "base/scriptedhost.h"
 #include "estimate/document.h"
@@ -38,7 +40,7 @@ TEST(Screenshots, OverlayScreens)
     // The sample estimate, opened as the program opens it.
     EstimateDocument doc;
     ScriptedHost host;
-    const QString folder = startup::programFolder(QString::fromUtf8(SOLVARA_PROGRAM_DATA));
+    const QString folder = startup::programFolder(uitesting::programData());
     ASSERT_TRUE(startup::initialize(doc, host, folder, QDate::currentDate()));
     ASSERT_TRUE(startup::openStartFile(doc, host, folder + u"sample.kas"_qs));
     QWidget window;

@@ -15,16 +15,11 @@
 
 namespace {
 
-QString programData()
-{
-    return QString::fromUtf8(SOLVARA_PROGRAM_DATA);
-}
-
 // The main window on the sample estimate (its sheet shown) with the calculator beside it, as the
 // program creates them.
 struct SheetWithCalculator {
     ScriptedHost host;
-    ProgramWindows windows{programData(), programData() + u"/sample.kas"_qs, &host};
+    ProgramWindows windows{uitesting::programData(), uitesting::sampleEstimate(), &host};
     TForm1 &form = windows.form1;
     Tdentakukun &calc = windows.dentakukun;
     QTableView *sheet = nullptr;

@@ -26,8 +26,7 @@ namespace {
 
 struct SampleWindow {
     ScriptedHost host;
-    TForm1 form{QString::fromUtf8(SOLVARA_PROGRAM_DATA),
-                QString::fromUtf8(SOLVARA_PROGRAM_DATA) + u"/sample.kas"_qs, &host};
+    TForm1 form{uitesting::programData(), uitesting::sampleEstimate(), &host};
 
     SampleWindow()
     {

@@ -17,6 +17,16 @@ inline void PrintTo(const QString &text, std::ostream *os)
 
 namespace uitesting {
 
+// The program folder that ships beside the programs, and its sample estimate.
+inline QString programData()
+{
+    return QString::fromUtf8(SOLVARA_PROGRAM_DATA);
+}
+inline QString sampleEstimate()
+{
+    return programData() + u"/sample.kas"_qs;
+}
+
 // A double-click as the window system delivers it: press, release, double-click, release.
 inline void doubleClick(QWidget *widget, QPoint pos = {})
 {
