@@ -12,6 +12,7 @@
 #include "output/sheetcalculatorlink.h"
 #include "output/sheetgrid.h"
 #include "storage/usersettings.h"
+#include "widgets/controlfactory.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -28,13 +29,6 @@
 #include <utility>
 
 namespace {
-
-void setBackground(QWidget *w, unsigned rgb)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, QColor::fromRgb(QRgb(rgb)));
-    w->setPalette(p);
-}
 
 } // namespace
 
@@ -174,8 +168,8 @@ void TForm1::refresh()
     m_lines->setVisible(c.showLines);
     m_itemView->setVisible(c.showItemView);
     m_sheet->setVisible(c.showSheet);
-    setBackground(m_indicator, c.viewIndicatorColor);
-    setBackground(m_itemPanel, c.itemPanelColor);
+    make::background(m_indicator, QColor::fromRgb(QRgb(c.viewIndicatorColor)));
+    make::background(m_itemPanel, QColor::fromRgb(QRgb(c.itemPanelColor)));
     m_rounding->setCurrentText(m_doc.settings.ComboBox35);
     m_compressedShown->setChecked(c.RadioButton5);
     m_compressedHidden->setChecked(!c.RadioButton5);

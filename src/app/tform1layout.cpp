@@ -14,6 +14,7 @@
 #include "output/sheetgrid.h"
 #include "storage/conditionscreen.h"
 #include "widgets/barfit.h"
+#include "widgets/controlfactory.h"
 
 #include <QComboBox>
 #include <QMenu>
@@ -45,14 +46,6 @@ QFrame *panel(QWidget *parent, const QString &name)
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setAutoFillBackground(true);
     return frame;
-}
-
-void setBackground(QWidget *w, const QColor &colour)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, colour);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
 }
 
 int textToInt(const QString &text, int fallback)
@@ -274,7 +267,7 @@ QWidget *TForm1::createNoticePanel(QWidget *client)
     QFrame *notice = panel(client, u"Panel94"_qs);
     m_named.insert(notice->objectName(), notice);
     notice->setFrameShape(QFrame::Box);
-    setBackground(notice, QColor(255, 255, 221));
+    make::background(notice, QColor(255, 255, 221));
     notice->resize(620, 128);
 
     auto *message = make<QLabel>(notice, u"Label149"_qs);

@@ -29,13 +29,6 @@ const QString saveRateCaption = u"税率保存"_qs;
 const QString setRateCaption = u"税率設定"_qs;
 const QString pasteCaption = u"貼付"_qs;
 
-void setColour(QWidget *w, const QColor &colour)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, colour);
-    w->setPalette(p);
-}
-
 QFont keyFont(int pixels, bool bold = false)
 {
     QFont f(make::uiFace());
@@ -113,7 +106,7 @@ void Tdentakukun::createControls()
     m_display->setFrameShape(QFrame::Panel);
     m_display->setFrameShadow(QFrame::Sunken);
     m_display->setAutoFillBackground(true);
-    setColour(m_display, Qt::white);
+    make::background(m_display, Qt::white);
     m_display->setContentsMargins(0, 0, 6, 0);
 
     m_setRate = key(this, u"Button116", setRateCaption, {4, 136, 98, 60});
@@ -280,7 +273,7 @@ void Tdentakukun::FormClose()
     m_setRate->show();
     m_copy->setText(copyCaption);
     QWidget *p34 = m_named.value(u"Panel34"_qs);
-    setColour(p34, keyPanelColour);
+    make::background(p34, keyPanelColour);
     p34->setFixedHeight(57);
     m_named.value(u"Panel35"_qs)->move(210, 59);
     m_named.value(u"Panel38"_qs)->move(210, 133);
@@ -296,7 +289,7 @@ void Tdentakukun::setInputLayout(bool labourKey)
     m_copy->setText(copyCaption);
     m_named.value(u"Panel1"_qs)->show();
     QWidget *p34 = m_named.value(u"Panel34"_qs);
-    setColour(p34, inputPanelColour);
+    make::background(p34, inputPanelColour);
     p34->setFixedHeight(129);
     m_named.value(u"Panel35"_qs)->move(210, 133);
     m_named.value(u"Panel38"_qs)->move(210, 207);

@@ -59,10 +59,7 @@ BulkRewritePanel::BulkRewritePanel(EstimateDocument &doc, Host &host, QWidget *p
 {
     setObjectName(u"Panel69"_qs);
     setFrameShape(QFrame::StyledPanel);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(0xE4, 0xFE, 0xE2));
-    setPalette(p);
+    make::background(this, QColor(0xE4, 0xFE, 0xE2));
     build();
     refresh();
 }

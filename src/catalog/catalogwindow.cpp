@@ -28,14 +28,6 @@ constexpr int stripHeight = 28;
 constexpr int editModeShrink = 70; // the list is shorter by this while the edit mode is on
 constexpr int listTitleWidths[] = {30, 24, 24, 24, 280, 280, 50, 43, 70, 60, 55, 55, 55, 65, 60, 65, 60, 60};
 
-void setBackground(QWidget *w, const QColor &colour)
-{
-    w->setAutoFillBackground(true);
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, colour);
-    w->setPalette(p);
-}
-
 int rowHeight(const QString &setting)
 {
     bool ok = false;
@@ -51,7 +43,7 @@ CatalogWindow::CatalogWindow(EstimateDocument &doc, Host &host, QWidget *parent)
     setObjectName(u"Panel14"_qs);
     setFrameShape(QFrame::StyledPanel);
     setFont(QFont(make::uiFace(), 10));
-    setBackground(this, QColor(0xF0, 0xF0, 0xF0));
+    make::background(this, QColor(0xF0, 0xF0, 0xF0));
     createButtons();
     createStrips();
     createList();
@@ -104,7 +96,7 @@ void CatalogWindow::createStrips()
 
     m_unregistered = new QFrame(this);
     m_unregistered->setObjectName(u"Panel82"_qs);
-    setBackground(m_unregistered, QColor(255, 255, 180));
+    make::background(m_unregistered, QColor(255, 255, 180));
     auto *strip = new QVBoxLayout(m_unregistered);
     strip->setContentsMargins(6, 0, 6, 0);
     auto *text = make::label(m_unregistered,
@@ -141,7 +133,7 @@ void CatalogWindow::createEditControls()
 {
     m_banner = new QFrame(this);
     m_banner->setObjectName(u"Panel20"_qs);
-    setBackground(m_banner, QColor(0xFF, 0xE0, 0xE0));
+    make::background(m_banner, QColor(0xFF, 0xE0, 0xE0));
     auto *title = make::label(m_banner, u"編 集 可 能 中"_qs);
     title->setStyleSheet(u"color: #C00000; font-weight: bold; font-size: 12pt;"_qs);
     title->setGeometry(8, 2, 130, stripHeight - 4);
@@ -155,7 +147,7 @@ void CatalogWindow::createEditControls()
 
     m_help = new QGroupBox(u"ボタンの設定"_qs, this);
     m_help->setObjectName(u"GroupBox4"_qs);
-    setBackground(m_help, QColor(255, 255, 230));
+    make::background(m_help, QColor(255, 255, 230));
     auto *lines = new QVBoxLayout(m_help);
     for (const char16_t *line : {u"１）　①～⑳までの上部ボタンに名称を設定出来ます。",
                                  u"２）　掲載ファイル  ※インストールフォルダ内にあるテキストデーターです。",

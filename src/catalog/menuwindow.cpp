@@ -96,10 +96,7 @@ MenuWindow::MenuWindow(EstimateDocument &doc, Host &host, QWidget *parent)
         auto *l = new QLabel(QString::fromUtf16(text), m_headings);
         l->setAlignment(Qt::AlignCenter);
         l->setFrameShape(QFrame::Panel);
-        l->setAutoFillBackground(true);
-        QPalette p = l->palette();
-        p.setColor(QPalette::Window, QColor(0xFE, 0xF3, 0xDE));
-        l->setPalette(p);
+        make::background(l, QColor(0xFE, 0xF3, 0xDE));
         m_headingLabels.append(l);
     }
 

@@ -8,6 +8,7 @@
 #include "export/exportprogress.h"
 #include "export/tally.h"
 #include "output/cellstyles.h"
+#include "widgets/controlfactory.h"
 #include "widgets/gridview.h"
 
 #include <QFrame>
@@ -101,10 +102,7 @@ ExportPanel::ExportPanel(EstimateDocument &doc, Host &host, QWidget *toolbar, QW
     m_progress = new QFrame(client);
     name(m_progress, u"Panel72");
     m_progress->setFrameShape(QFrame::Box);
-    m_progress->setAutoFillBackground(true);
-    QPalette palette = m_progress->palette();
-    palette.setColor(QPalette::Window, QColor(255, 255, 225));
-    m_progress->setPalette(palette);
+    make::background(m_progress, QColor(255, 255, 225));
     auto *title = new QLabel(u"エクセル変換中"_qs, m_progress);
     QFont bold = title->font();
     bold.setBold(true);

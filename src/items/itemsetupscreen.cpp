@@ -93,10 +93,7 @@ QWidget *ItemSetupScreen::buildTreeColumn()
 
     m_strip = new QFrame(column);
     m_strip->setObjectName(u"Panel83"_qs);
-    m_strip->setAutoFillBackground(true);
-    QPalette yellow = m_strip->palette();
-    yellow.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xC0));
-    m_strip->setPalette(yellow);
+    make::background(m_strip, QColor(0xFF, 0xFF, 0xC0));
     auto *strip = new QHBoxLayout(m_strip);
     strip->setContentsMargins(6, 2, 6, 2);
     auto *stripText = make::label(

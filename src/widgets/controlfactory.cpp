@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QPalette>
 
 namespace make {
 
@@ -70,6 +71,14 @@ QLabel *note(QWidget *parent, const QString &text, const QString &name)
 QString uiFace()
 {
     return u"ＭＳ Ｐゴシック"_qs;
+}
+
+void background(QWidget *widget, const QColor &colour)
+{
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Window, colour);
+    widget->setPalette(p);
+    widget->setAutoFillBackground(true);
 }
 
 } // namespace make

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class QCheckBox;
+class QColor;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -24,6 +25,9 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &caption
 QLabel *label(QWidget *parent, const QString &text, const QString &name = {});
 // A small grey note.
 QLabel *note(QWidget *parent, const QString &text, const QString &name = {});
+
+// Gives the widget a background of its own in `colour` (a panel's colour).
+void background(QWidget *widget, const QColor &colour);
 
 // The face the screens use, by its Windows name (mapped to an IPA font at start-up).
 QString uiFace();

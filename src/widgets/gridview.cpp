@@ -2,6 +2,7 @@
 
 #include "base/textgrid.h"
 #include "base/textgridmodel.h"
+#include "widgets/controlfactory.h"
 
 #include <QFontMetrics>
 #include <QHelpEvent>
@@ -150,10 +151,7 @@ GridView::GridView(const TextGrid &grid, GridDelegate::StyleFunction style, QWid
 
     if (parent) {
         m_guide = new QWidget(parent);
-        m_guide->setAutoFillBackground(true);
-        QPalette p = m_guide->palette();
-        p.setColor(QPalette::Window, Qt::red);
-        m_guide->setPalette(p);
+        make::background(m_guide, Qt::red);
         m_guide->setAttribute(Qt::WA_TransparentForMouseEvents);
         m_guide->hide();
     }
