@@ -1,20 +1,12 @@
 #pragma once
 
+#include "base/cellstyle.h"
+
 #include <QString>
 
 class EstimateDocument;
 
-// How one cell of a main-window grid is drawn: the text it shows, its colours (0xRRGGBB) and its
-// alignment. The windows' delegates only paint what these functions decide.
-struct CellStyle {
-    enum class Align { Left, Centre, Right };
-
-    QString text;
-    unsigned colour = 0x000000;
-    unsigned background = 0xFFFFFF;
-    Align align = Align::Left;
-};
-
+// How the cells of the main window's grids are drawn.
 namespace cellstyle {
 
 inline constexpr unsigned black = 0x000000;

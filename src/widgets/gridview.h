@@ -1,6 +1,6 @@
 #pragma once
 
-#include "output/cellstyles.h"
+#include "base/cellstyle.h"
 
 #include <QHeaderView>
 #include <QStyledItemDelegate>
