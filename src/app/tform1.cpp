@@ -6,6 +6,7 @@
 #include "entry/linegrid.h"
 #include "output/itemviewgrid.h"
 #include "output/sheetgrid.h"
+#include "storage/unsavedwork.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -96,21 +97,12 @@ void TForm1::closeEvent(QCloseEvent *event)
     emit closed();
 }
 
-// Returns true when the window may close.
+// Returns true when the window may close: nothing unsaved, discarded on purpose, or saved.
 bool TForm1::FormClose()
 {
-    if (m_doc.kidou != 1)
-        return true;
-    const Host::Button answer = m_host->message(Host::MessageKind::Question, u"情報"_qs,
-                                                u"終了前に保存しますか？"_qs, Host::Yes | Host::No | Host::Cancel);
-    if (answer == Host::No)
-        return true;
-    if (answer != Host::Yes)
-        return false;
-    Button2Click();
-    // A save that was cancelled or failed leaves the changes unsaved: the window stays open so
-    // that nothing is lost.
-    return m_doc.kidou != 1 || m_doc.st1count == 0;
+    const bool mayClose = unsavedwork::mayClose(m_doc, *m_host);
+    refresh();
+    return mayClose;
 }
 
 void TForm1::refresh()

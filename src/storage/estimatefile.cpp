@@ -16,6 +16,7 @@
 #include "storage/filenames.h"
 #include "storage/hostfiles.h"
 #include "storage/records.h"
+#include "storage/unsavedwork.h"
 
 #include <deque>
 #include <vector>
@@ -211,23 +212,25 @@ QStringList records(const EstimateDocument &doc)
     return out;
 }
 
-bool save(EstimateDocument &doc, Host &host)
+Saved save(EstimateDocument &doc, Host &host)
 {
     if (doc.st1count == 0) {
         host.beep();
-        return false;
+        return {Saved::NoLines};
     }
     Settings &s = doc.settings;
     const std::optional<QString> chosen = host.saveFileName(u"kas|*.kas"_qs, s.Edit22 + s.Edit60);
     if (!chosen)
-        return false;
+        return {Saved::Cancelled};
     if (num::isBlank(s.Edit56))
         s.Edit56 = u"100"_qs;
-    if (!hostfiles::writeLines(host, filenames::withExtension(*chosen, u"kas"), records(doc)))
-        return false;
+    const QString path = filenames::withExtension(*chosen, u"kas");
+    if (!hostfiles::writeLines(host, path, records(doc)))
+        return {Saved::Failed};
     host.playSound(filenames::completionSound(doc.strFilePath));
     doc.kidou = 0;
-    return true;
+    doc.estimatePath = path;
+    return {Saved::Written};
 }
 
 bool readFile(EstimateDocument &doc, Host &host)
@@ -243,6 +246,7 @@ bool readFile(EstimateDocument &doc, Host &host)
         return false;
     }
     doc.kidou = 0;
+    doc.estimatePath = doc.Filename;
     doc.lines.setRow(0, titles::lineTableAfterRead());
     return true;
 }
@@ -269,8 +273,7 @@ bool read(EstimateDocument &doc, Host &host)
 
 bool open(EstimateDocument &doc, Host &host)
 {
-    if (doc.kidou == 1
-        && !host.askYesNo(Host::MessageKind::Warning, u"作業中のデーターが消失します。開いてよろしいですか？"_qs))
+    if (!unsavedwork::mayOpen(doc, host))
         return false;
     const std::optional<QString> chosen = host.openFileName(u"kas|*.kas"_qs);
     if (!chosen)

@@ -1,8 +1,9 @@
 #include "storage/textfile.h"
 
+#include "storage/safefile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace textfile {
 
@@ -71,16 +72,9 @@ cp932::Encoded encodeLines(const QStringList &lines)
 Result<WriteReport> writeLines(const QString &path, const QStringList &lines)
 {
     const cp932::Encoded encoded = encodeLines(lines);
-    QSaveFile file(path);
-    auto failure = [&] {
-        return Result<WriteReport>::failure(u"%1 に書き込めません。\n%2"_qs.arg(path, file.errorString()));
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        return failure();
-    if (file.write(encoded.bytes) != encoded.bytes.size())
-        return failure();
-    if (!file.commit())
-        return failure();
+    const Status written = safefile::write(path, encoded.bytes);
+    if (!written)
+        return Result<WriteReport>::failure(written.error());
     return WriteReport{encoded.substitutions};
 }
 

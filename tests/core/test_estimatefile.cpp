@@ -523,17 +523,18 @@ TEST(EstimateFile, OpenAsksBeforeDiscardingUnsavedWork)
 
     StorageFixture declined;
     declined.doc.kidou = 1;
-    declined.host.answers = {Host::No};
+    declined.host.answers = {Host::Cancel};
     declined.host.openNames = {path};
     EXPECT_FALSE(estimatefile::open(declined.doc, declined.host));
     ASSERT_EQ(declined.host.messages.size(), 1);
     EXPECT_EQ(declined.host.messages[0].kind, Host::MessageKind::Warning);
-    EXPECT_EQ(declined.host.messages[0].text, u"作業中のデーターが消失します。開いてよろしいですか？"_qs);
+    EXPECT_EQ(declined.host.messages[0].text, u"作業中のデーターが消失します。開く前に保存しますか？"_qs);
     EXPECT_TRUE(declined.host.dialogFilters.isEmpty());
     EXPECT_EQ(declined.doc.st1count, 0);
 
-    StorageFixture accepted;
+    StorageFixture accepted; // "いいえ": opened without saving
     accepted.doc.kidou = 1;
+    accepted.host.answers = {Host::No};
     accepted.doc.settings.CheckBox17 = true;
     accepted.host.openNames = {path};
     ASSERT_TRUE(estimatefile::open(accepted.doc, accepted.host));
