@@ -183,10 +183,11 @@ void distribute(EstimateDocument &doc, const QStringList &file)
     auto record = [&file](int i) {
         return records::toRow(i < file.size() ? QStringView(file[i]) : QStringView(), fieldCount);
     };
-    estimateheader::applyRecord0(doc, record(0));
+    const int afterHeader = int(file.size()) - headerRecords;
+    estimateheader::applyRecord0(doc, record(0), afterHeader);
     estimateheader::applyRecord1(doc, record(1));
     estimateheader::applyConditions(doc, record(2), record(3));
-    const int n = estimateheader::applyRecord4(doc, record(4), int(file.size()) - headerRecords);
+    const int n = estimateheader::applyRecord4(doc, record(4), afterHeader);
     readItems(doc, file, n);
     readLines(doc, file, headerRecords + n);
     chooseCurrentItem(doc);
@@ -237,10 +238,13 @@ bool readFile(EstimateDocument &doc, Host &host)
 {
     // The file is read before anything is emptied, so an unreadable file costs nothing.
     const std::optional<QStringList> file = hostfiles::readLines(host, doc.Filename);
-    if (!file)
-        return false;
+    return file && applyRecords(doc, host, *file);
+}
+
+bool applyRecords(EstimateDocument &doc, Host &host, const QStringList &file)
+{
     try {
-        distribute(doc, *file);
+        distribute(doc, file);
     } catch (const ConversionError &e) {
         host.error(e.message());
         return false;
@@ -255,6 +259,12 @@ bool read(EstimateDocument &doc, Host &host)
 {
     if (!readFile(doc, host))
         return false;
+    afterRead(doc, host);
+    return true;
+}
+
+void afterRead(EstimateDocument &doc, Host &host)
+{
     views::enterCurrentView(doc, host);
     doc.kidou = 0;
     header::refreshDateLabel(doc);
@@ -268,7 +278,6 @@ bool read(EstimateDocument &doc, Host &host)
     itemtree::refreshCaptions(doc);
     outline::writeItemCodes(doc);
     sheet::compile(doc, host);
-    return true;
 }
 
 bool open(EstimateDocument &doc, Host &host)

@@ -32,9 +32,15 @@ Saved save(EstimateDocument &doc, Host &host);
 // the whole file was read.
 bool readFile(EstimateDocument &doc, Host &host);
 
-// "読込" (Button78): readFile, then the view that buttonsw names is entered again, the item links
-// are rebuilt and the estimate sheet is compiled.
+// The part of readFile after the file was read: its records (lines of text) distributed.
+bool applyRecords(EstimateDocument &doc, Host &host, const QStringList &file);
+
+// "読込" (Button78): readFile, then afterRead.
 bool read(EstimateDocument &doc, Host &host);
+
+// What follows a successful read: the view that buttonsw names is entered again, the item links
+// are rebuilt and the estimate sheet is compiled.
+void afterRead(EstimateDocument &doc, Host &host);
 
 // "開く" (Button1): offers to save unsaved work first (nothing is discarded unless that save wrote
 // the file), lets the user choose a file, reads it and compiles the estimate sheet. Returns true
