@@ -10,6 +10,7 @@
 #include "output/tform5.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <QTextStream>
 
 #include <cstdio>
@@ -57,5 +58,8 @@ int main(int argc, char *argv[])
     }
     if (!screenshotFolder.isEmpty())
         return saveScreenshots(form1, screenshotFolder) == 0 ? 0 : 1;
+    // The running estimate is kept in the user's data folder while it has unsaved changes, so
+    // that a crash does not lose it.
+    form1.startRecovery(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/recovery"_qs);
     return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "app/tform1.h"
 
 #include "app/qthost.h"
+#include "app/recoverykeeper.h"
 #include "app/startup.h"
 #include "base/textgridmodel.h"
 #include "entry/linegrid.h"
@@ -94,6 +95,8 @@ void TForm1::closeEvent(QCloseEvent *event)
         return;
     }
     event->accept();
+    if (m_recovery)
+        m_recovery->discard();
     emit closed();
 }
 
@@ -107,6 +110,8 @@ bool TForm1::FormClose()
 
 void TForm1::refresh()
 {
+    if (m_recovery)
+        m_recovery->documentChanged();
     const MainControls &c = m_doc.controls;
     setWindowTitle(c.Caption);
     applyControls();
