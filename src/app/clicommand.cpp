@@ -12,15 +12,13 @@ CliSession::CliSession(const CliOptions &options, FILE *out, FILE *err)
 {
 }
 
-bool CliSession::start()
+void CliSession::start()
 {
-    if (!startup::initialize(m_doc, m_host, m_folder, QDate::currentDate()))
-        return false;
+    startup::initialize(m_doc, m_host, m_folder, QDate::currentDate());
     if (!m_options.settingsFile.isEmpty()) {
         m_host.openNames = {m_options.settingsFile};
         settingsfile::readUserSettings(m_doc, m_host);
     }
-    return true;
 }
 
 void CliSession::openEstimate(const QString &path)

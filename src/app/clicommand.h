@@ -23,9 +23,10 @@ public:
     EstimateDocument &doc() { return m_doc; }
     FILE *err() const { return m_err; }
 
-    // The start-up steps of the main window, then the --settings file. False when the standard
-    // values cannot be read (the message has been printed).
-    bool start();
+    // The start-up steps of the main window, then the --settings file. Both files were found
+    // readable before; a value in them that is not a number stops that file's reading with its
+    // message (exit status 1) and the run goes on, as the desktop program does.
+    void start();
     // "読込" of the estimate as the desktop program opens its command-line file, then the --set
     // values applied as a user would through the settings screen. An empty path opens nothing.
     void openEstimate(const QString &path);

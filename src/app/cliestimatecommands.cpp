@@ -99,6 +99,12 @@ public:
     int run(CliSession &session) override
     {
         session.openEstimate(m_estimate);
+        // An estimate that did not open cleanly (a reading stopped part-way, a refused
+        // compilation) is not written over anything.
+        if (session.exitStatus() != 0) {
+            session.writeError(u"%1 was not written\n"_qs.arg(m_output));
+            return session.exitStatus();
+        }
         session.host().saveNames = {m_output};
         estimatefile::save(session.doc(), session.host());
         return session.exitStatus();

@@ -21,9 +21,15 @@ void CliHost::beep()
     print(u"(beep: refused or nothing to do)"_qs);
 }
 
+void CliHost::refuse(const QString &text)
+{
+    ScriptedHost::refuse(text);
+    m_stopped = true;
+}
+
 void CliHost::print(const QString &line)
 {
-    const QByteArray bytes = (line + u'\n').toUtf8();
+    const QByteArray bytes = (m_context + line + u'\n').toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), m_err);
     std::fflush(m_err);
 }

@@ -15,13 +15,18 @@ public:
     Button message(MessageKind kind, const QString &caption, const QString &text, int buttons) override;
     void silentStop(const QString &where, const QString &text) override;
     void beep() override;
+    void refuse(const QString &text) override;
 
-    // A warning or an error was shown: the operation stopped with a message.
+    // A warning, an error or a refusal was shown: the operation stopped with a message.
     bool stoppedWithMessage() const { return m_stopped; }
+
+    // Written before every line reported from now on ("line 3: "); empty for none.
+    void setContext(const QString &context) { m_context = context; }
 
 private:
     void print(const QString &line);
 
     FILE *m_err;
     bool m_stopped = false;
+    QString m_context;
 };

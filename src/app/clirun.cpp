@@ -68,8 +68,8 @@ int runCli(const QStringList &arguments, FILE *out, FILE *err)
         write(err, problem + u'\n');
         return 2;
     }
-    if (command->needsStandardValues() && !session.start())
-        return 2;
+    if (command->needsStandardValues())
+        session.start();
     return command->run(session);
 }
 

@@ -38,13 +38,14 @@ int main(int argc, char *argv[])
     // The seven windows are created once, in this order; the main window's start-up runs before
     // the others exist.
     TForm1 form1(programFolder, estimateFile);
-    TForm2 form2(form1.document());
+    TForm2 form2(form1.document(), form1.host());
     TForm3 form3(form1.document());
     TForm4 form4(form1.document());
     TForm5 form5(form1.document());
-    Tdentakukun dentakukun(form1.document());
+    Tdentakukun dentakukun(form1.document(), form1.host());
     TForm6 form6(form1.document());
     form1.setCompanions(&form3, &dentakukun);
+    form1.setEntryWindows(&form2, &form3, &form6);
 
     // Closing the main window ends the program, whatever other window is still open.
     QObject::connect(&form1, &TForm1::closed, &app, &QCoreApplication::quit);

@@ -1,5 +1,8 @@
 #include "app/qthost.h"
 
+#include "entry/tform3.h"
+#include "entry/tform6.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
@@ -131,4 +134,31 @@ std::optional<QString> QtHost::folderName(const QString &title)
 void QtHost::silentStop(const QString &where, const QString &text)
 {
     qCDebug(lcStops) << "stopped at" << where << "on" << text;
+}
+
+void QtHost::setInputWindows(TForm3 *keypad, TForm6 *units)
+{
+    m_keypad = keypad;
+    m_units = units;
+}
+
+std::optional<QString> QtHost::keypad(const QString &preset, bool pointKey)
+{
+    if (!m_keypad)
+        return Host::keypad(preset, pointKey);
+    return m_keypad->ask(preset, pointKey);
+}
+
+std::optional<QString> QtHost::unitChoice()
+{
+    if (!m_units)
+        return Host::unitChoice();
+    return m_units->askUnit();
+}
+
+std::optional<QString> QtHost::copperBaseChoice(const QString &current)
+{
+    if (!m_units)
+        return Host::copperBaseChoice(current);
+    return m_units->askCopperBase(current);
 }

@@ -4,8 +4,12 @@
 #include "app/recoverykeeper.h"
 #include "app/startup.h"
 #include "base/textgridmodel.h"
+#include "calculator/tdentakukun.h"
+#include "entry/lineeditor.h"
 #include "entry/linegrid.h"
+#include "entry/tform2.h"
 #include "output/itemviewgrid.h"
+#include "output/sheetcalculatorlink.h"
 #include "output/sheetgrid.h"
 #include "storage/unsavedwork.h"
 
@@ -46,12 +50,45 @@ TForm1::TForm1(const QString &programFolder, const QString &estimateFile, Host *
     FormCreate(programFolder, estimateFile);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The grids show the document's tables until they are gone: they go first, while the
+    // document still lives.
+    delete takeCentralWidget();
+}
 
 void TForm1::setCompanions(QWidget *keypad, QWidget *calculator)
 {
     m_keypad = keypad;
     m_calculator = calculator;
+    if (auto *dentakukun = qobject_cast<Tdentakukun *>(calculator)) {
+        auto ask = [dentakukun](bool labourKey) {
+            return dentakukun->inputValue(labourKey ? Tdentakukun::PercentKey::Labour : Tdentakukun::PercentKey::Percent);
+        };
+        auto *link = new SheetCalculatorLink(m_doc, *m_host, m_sheet, ask, this);
+        connect(link, &SheetCalculatorLink::documentChanged, this, &TForm1::refresh);
+    }
+}
+
+void TForm1::setEntryWindows(TForm2 *entry, TForm3 *keypad, TForm6 *units)
+{
+    if (m_ownHost)
+        m_ownHost->setInputWindows(keypad, units);
+    m_lineEditor = new LineEditor(m_doc, *m_host, m_lines, m_itemView, m_sheet, entry, this);
+    connect(m_lineEditor, &LineEditor::documentChanged, this, &TForm1::refresh);
+    connect(entry, &TForm2::documentChanged, this, &TForm1::refresh);
+    connect(m_lineEditor, &LineEditor::codeColumnsRequested, this, [this](bool open) {
+        if (open == (m_codeButton->text() == u"CODE　OPEN"))
+            Button54Click();
+    });
+    connect(m_lineEditor, &LineEditor::firstRowsRequested, this, &TForm1::Button56Click);
+    connect(m_lineEditor, &LineEditor::lastRowsRequested, this, &TForm1::Button114Click);
+    // The calculator hands its values to the line editing and to the data entry window.
+    if (auto *dentakukun = qobject_cast<Tdentakukun *>(m_calculator)) {
+        m_lineEditor->setCalculatorInput([dentakukun] { dentakukun->inputValue(); });
+        entry->setCalculator(dentakukun, [dentakukun] { dentakukun->showModal(); });
+        dentakukun->setCopyTarget([entry](const QString &value) { return entry->takeCalculatorCopy(value); });
+    }
 }
 
 void TForm1::FormCreate(const QString &programFolder, const QString &estimateFile)

@@ -9,6 +9,7 @@
 
 class Host;
 class ItemViewGrid;
+class LineEditor;
 class LineGrid;
 class QComboBox;
 class QFrame;
@@ -22,6 +23,9 @@ class GridView;
 class ConditionScreen;
 class ItemSetupScreen;
 class SettingsScreen;
+class TForm2;
+class TForm3;
+class TForm6;
 
 // The main window "SOL-VARAの箱": owns the running estimate and shows it. Handlers read what the
 // user did, call the core and refresh the widgets from the document; the layout follows the
@@ -44,6 +48,9 @@ public:
     // The windows created after this one: the keypad and the calculator follow the pointer on the
     // grids, and "DENTAKU" shows the calculator.
     void setCompanions(QWidget *keypad, QWidget *calculator);
+    // The line entry windows: the data entry window opened from the grids, and the keypad and
+    // unit windows that the host shows when an operation asks for a value.
+    void setEntryWindows(TForm2 *entry, TForm3 *keypad, TForm6 *units);
 
     // Shows the document: caption, control states, the grid of the current view, colours.
     void refresh();
@@ -128,6 +135,7 @@ private:
     // Sheet pop-up entries whose figures the core computes.
     void N41Click();
     void NET1Click();
+    void NET2Click();
     void N35Click();
     void N43Click();
     void N45Click();
@@ -164,6 +172,7 @@ private:
     QRadioButton *m_compressedShown = nullptr;  // RadioButton5
     QRadioButton *m_compressedHidden = nullptr; // RadioButton6
     LineGrid *m_lines = nullptr;
+    LineEditor *m_lineEditor = nullptr;
     ItemViewGrid *m_itemView = nullptr;
     SheetGrid *m_sheet = nullptr;
     SettingsScreen *m_settingsScreen = nullptr;  // Panel23

@@ -7,6 +7,7 @@
 #include "entry/linegrid.h"
 #include "estimate/figures.h"
 #include "estimate/settingsrules.h"
+#include "estimate/settingsbinder.h"
 #include "estimate/settingsscreen.h"
 #include "items/itemsetupscreen.h"
 #include "storage/conditionscreen.h"
@@ -211,6 +212,21 @@ void TForm1::N41Click()
 void TForm1::NET1Click()
 {
     figures::copyNet(m_doc, *m_host);
+}
+
+// "NET提示率を変更する": the settings screen opens as "設定" opens it, the keypad, centred on this
+// window, asks for the NET rate, and the screen closes as "閉じる" closes it (which compiles the
+// sheet again and so refreshes the NET captions).
+void TForm1::NET2Click()
+{
+    Button46Click();
+    if (m_keypad)
+        m_keypad->move(frameGeometry().center() - QPoint(m_keypad->frameGeometry().width() / 2,
+                                                         m_keypad->frameGeometry().height() / 2));
+    figures::netRateEntry(m_doc, *m_host);
+    m_settingsScreen->binder().refresh();
+    if (auto *close = m_settingsScreen->findChild<QPushButton *>(u"Button73"_qs))
+        close->click();
 }
 
 void TForm1::N35Click()

@@ -289,7 +289,7 @@ void TForm1::createGrids(QWidget *client)
     connect(m_sheet, &SheetGrid::pointerReleased, this, &TForm1::moveCompanions);
     connect(m_sheet, &SheetGrid::settingsRequested, this, &TForm1::openSettingsAt);
     const std::pair<const char16_t *, void (TForm1::*)()> entries[] = {
-        {u"N41", &TForm1::N41Click}, {u"NET1", &TForm1::NET1Click}, {u"N35", &TForm1::N35Click},
+        {u"N41", &TForm1::N41Click}, {u"NET1", &TForm1::NET1Click}, {u"NET2", &TForm1::NET2Click}, {u"N35", &TForm1::N35Click},
         {u"N43", &TForm1::N43Click}, {u"N45", &TForm1::N45Click}};
     for (const auto &[name, handler] : entries)
         connect(qobject_cast<QAction *>(m_named.value(QString::fromUtf16(name))), &QAction::triggered, this, handler);

@@ -2,7 +2,7 @@
 
 namespace cells {
 
-void setNumber(TextGrid &grid, int column, int row, num::Real value)
+void setNumber(TextGrid &grid, int column, int row, double value)
 {
     char16_t buffer[64];
     const int length = num::shortestTo(value, buffer);

@@ -12,13 +12,13 @@ inline bool isBlank(const TextGrid &grid, int column, int row)
 }
 
 // The cell as a number; `blank` when the cell is blank. Other non-numeric text throws.
-inline num::Real number(const TextGrid &grid, int column, int row, num::Real blank)
+inline double number(const TextGrid &grid, int column, int row, double blank)
 {
     return num::toNumberOr(grid.cell(column, row), blank);
 }
 
 // Writes the value in the shortest form; the cell is only touched when its text changes.
-void setNumber(TextGrid &grid, int column, int row, num::Real value);
+void setNumber(TextGrid &grid, int column, int row, double value);
 
 // Writes `text` into a blank cell.
 void defaultIfBlank(TextGrid &grid, int column, int row, const QString &text);

@@ -1,5 +1,11 @@
 #include "base/host.h"
 
+void Host::refuse(const QString &text)
+{
+    beep();
+    inform(text);
+}
+
 void Host::inform(const QString &text, const QString &caption)
 {
     message(MessageKind::Information, caption, text, Ok);
@@ -18,4 +24,19 @@ void Host::error(const QString &text)
 bool Host::askYesNo(MessageKind kind, const QString &text, const QString &caption)
 {
     return message(kind, caption, text, Yes | No) == Yes;
+}
+
+std::optional<QString> Host::keypad(const QString &, bool)
+{
+    return std::nullopt;
+}
+
+std::optional<QString> Host::unitChoice()
+{
+    return std::nullopt;
+}
+
+std::optional<QString> Host::copperBaseChoice(const QString &)
+{
+    return std::nullopt;
 }

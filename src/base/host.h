@@ -38,6 +38,23 @@ public:
     // it; the command-line program reports where and on what text).
     virtual void silentStop(const QString &where, const QString &text) = 0;
 
+    // An operation refuses to run: the beep and an information message; nothing was changed.
+    // The command-line program counts it as a stop with a message.
+    virtual void refuse(const QString &text);
+
+    // The small modal input windows other operations ask for a value. Without such a window (the
+    // default) nothing is entered: the callers keep their old values.
+    //
+    // The numeric keypad (TForm3) with `preset` in its display and its "." key enabled or not:
+    // the display when it is closed with "登録", nullopt for "キャンセル". Callers go through
+    // keypadprompt::ask, which applies the keypad's rules to the estimate.
+    virtual std::optional<QString> keypad(const QString &preset, bool pointKey);
+    // The unit window (TForm6) as a unit picker: the unit its list holds when it closes.
+    virtual std::optional<QString> unitChoice();
+    // The unit window with its copper-base panel, `current` in the copper-base list: the copper
+    // base the list holds when it closes.
+    virtual std::optional<QString> copperBaseChoice(const QString &current);
+
     // Convenience wrappers.
     void inform(const QString &text, const QString &caption = {});
     void warn(const QString &text, const QString &caption = {});

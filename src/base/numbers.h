@@ -6,13 +6,20 @@
 #include <QString>
 #include <QStringView>
 
+#include <cfloat>
 #include <cmath>
+#include <cstdint>
 #include <span>
+
+// Every formula is evaluated in 64-bit double and every value stored is a double: with
+// FLT_EVAL_METHOD 0 no intermediate is kept in a wider format between two operations.
+static_assert(FLT_EVAL_METHOD == 0, "double arithmetic must not use extended intermediates");
 
 namespace num {
 
-// Formulas are evaluated in extended precision (x87 80-bit on x86-64) and stored as double.
-using Real = long double;
+// The program's number type is double. `Real` remains as another name for it so that code written
+// against the name keeps compiling; new code writes double.
+using Real = double;
 
 // A blank cell is empty or holds a single space; every rule treats both alike.
 inline bool isBlank(QStringView text)
@@ -21,50 +28,55 @@ inline bool isBlank(QStringView text)
 }
 
 // Decimal text with "." as the decimal point; leading and trailing spaces are allowed, nothing
-// else. Blank or non-numeric text throws ConversionError carrying the text.
-Real toNumber(QStringView text);
+// else. Blank or non-numeric text, and numbers beyond the range of a double, throw
+// ConversionError carrying the text.
+double toNumber(QStringView text);
 // Whole number text (optional sign, digits, surrounding spaces); anything else throws.
 qint64 toInteger(QStringView text);
 // The number, or `fallback` when the text is blank. Non-numeric text still throws.
-Real toNumberOr(QStringView text, Real fallback);
+double toNumberOr(QStringView text, double fallback);
 // True when toNumber would succeed.
 bool isNumber(QStringView text);
 
-// Shortest general form: up to 15 significant digits, no trailing zeros; scientific ("1.5E-6",
-// "1E15") only when the value has more than 15 integer digits or is below 0.00001.
-QString shortest(Real value);
+// Shortest general form: the double's 15 significant digits, no trailing zeros; scientific
+// ("1.5E-6", "1E15") only when the value has more than 15 integer digits or is below 0.00001.
+QString shortest(double value);
 // Writes the shortest form into `out` (at least 32 characters) and returns its length. Whole
 // numbers take a fast path; used where many cells are written.
-int shortestTo(Real value, char16_t *out);
+int shortestTo(double value, char16_t *out);
 // Plain decimal text (as shortest) with a comma before every group of three integer digits.
-QString grouped(Real value);
+QString grouped(double value);
 // The "%13.2f" text, replaced by the "%13.0n" text (grouped, no decimals) when it ends in "00".
-QString amount(Real value);
+QString amount(double value);
 // Pattern "#,###.##": grouped, at most two decimals, no forced digits; 0 gives "", 0.5 gives ".5".
-QString hashGrouped(Real value);
+QString hashGrouped(double value);
+// Pattern "#,##0." with `decimals` optional digits: grouped, at least one integer digit, at most
+// `decimals` decimals (rounded half up), no trailing zeros; 0.5 gives "0.5", -0.0000001 gives "0".
+QString zeroGrouped(double value, int decimals);
 
 // Nearest whole number, an exact half going to the even neighbour.
-inline Real roundEven(Real value);
-// Nearest whole number, an exact half going away from zero.
-inline Real roundHalfAway(Real value);
+inline double roundEven(double value);
+// Nearest whole number, an exact half going away from zero: value + 0.5 truncated (value - 0.5
+// for negatives), the sum rounded to double as every other step.
+inline double roundHalfAway(double value);
 // Fraction dropped (toward zero).
-inline Real truncate(Real value);
+inline double truncate(double value);
 
 // One step of a unit table: sizes from (or above) `threshold` use `unit`.
 struct UnitStep {
-    Real threshold;
-    Real unit;
+    double threshold;
+    double unit;
 };
 
 enum class Reach { AtLeast, Above };
 
 // The unit of the largest threshold that `size` reaches, or 0 when it reaches none.
-Real unitFor(Real size, std::span<const UnitStep> table, Reach reach);
+double unitFor(double size, std::span<const UnitStep> table, Reach reach);
 // The adjustment that moves x > 0 to the nearest multiple of unit (an exact half going up):
 // with r the remainder of x in (0, unit], -r when r < unit/2, else unit - r.
-Real unitAdjustment(Real x, Real unit);
+double unitAdjustment(double x, double unit);
 // x moved by unitAdjustment, then rounded to even.
-Real roundToUnit(Real x, Real unit);
+double roundToUnit(double x, double unit);
 
 // Unit tables of the program.
 namespace units {
@@ -82,50 +94,38 @@ inline constexpr UnitStep labourSums[] = {{100, 100}, {500, 500}, {1000, 1000}};
 inline constexpr UnitStep net[] = {{100, 10}, {500, 50}, {1000, 100}, {10000, 1000}, {100000, 10000}};
 } // namespace units
 
-// The roundings are inline: the recalculation calls them a few dozen times per line, and a
-// long double argument passed through memory costs more than the rounding itself.
+// The roundings are inline: the recalculation calls them a few dozen times per line, and a call
+// into the maths library for each costs more than the rounding itself.
 namespace detail {
 
-inline constexpr Real two63 = 9223372036854775808.0L;
+// From 2^52 on every double is a whole number.
+inline constexpr double two52 = 4503599627370496.0;
 
-// Nearest whole number, halves to even, for |value| < 2^63: adding 2^63 leaves no fraction bits
-// in the 64-bit mantissa, so the hardware rounds (to nearest even, the mode the program never
-// changes) and subtracting gives the result exactly. nearbyintl and truncl would save and restore
-// the x87 control word on every call instead.
-inline Real rintSmall(Real value)
+inline bool isSmall(double value)
 {
-    return value > 0 ? (value + two63) - two63 : -((-value + two63) - two63);
-}
-
-inline bool isSmall(Real value)
-{
-    return std::fabs(value) < two63; // false for NaN and infinities
+    return std::fabs(value) < two52; // false for NaN and infinities
 }
 
 } // namespace detail
 
-inline Real roundEven(Real value)
+inline double roundEven(double value)
 {
-    if (value == 0)
+    if (!detail::isSmall(value))
         return value;
-    return detail::isSmall(value) ? detail::rintSmall(value) : std::nearbyint(value);
+    // Adding 2^52 leaves no fraction bits, so the addition itself rounds to the nearest whole
+    // number, halves to even (the rounding mode the program never changes); subtracting is exact.
+    return value > 0 ? (value + detail::two52) - detail::two52 : -((-value + detail::two52) - detail::two52);
 }
 
-inline Real truncate(Real value)
+inline double truncate(double value)
 {
-    if (value == 0 || !detail::isSmall(value))
-        return value == 0 ? value : std::trunc(value);
-    Real r = detail::rintSmall(value);
-    if (value > 0 && r > value)
-        r -= 1;
-    else if (value < 0 && r < value)
-        r += 1;
-    return r;
+    // The conversion to a 64-bit integer truncates and is exact below 2^52.
+    return detail::isSmall(value) ? double(std::int64_t(value)) : value;
 }
 
-inline Real roundHalfAway(Real value)
+inline double roundHalfAway(double value)
 {
-    return value >= 0 ? truncate(value + 0.5L) : truncate(value - 0.5L);
+    return value >= 0 ? truncate(value + 0.5) : truncate(value - 0.5);
 }
 
 } // namespace num

@@ -60,6 +60,24 @@ void ScriptedHost::silentStop(const QString &where, const QString &text)
     silentStops.append(where + u": "_qs + text);
 }
 
+std::optional<QString> ScriptedHost::keypad(const QString &preset, bool pointKey)
+{
+    keypadShown.append({preset, pointKey});
+    return keypadAnswers.empty() ? std::nullopt : takeFirst(keypadAnswers);
+}
+
+std::optional<QString> ScriptedHost::unitChoice()
+{
+    ++unitShown;
+    return unitAnswers.empty() ? std::nullopt : takeFirst(unitAnswers);
+}
+
+std::optional<QString> ScriptedHost::copperBaseChoice(const QString &current)
+{
+    copperBaseShown.append(current);
+    return copperBaseAnswers.empty() ? std::nullopt : takeFirst(copperBaseAnswers);
+}
+
 QStringList ScriptedHost::messageTexts() const
 {
     QStringList texts;

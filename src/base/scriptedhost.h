@@ -26,6 +26,10 @@ public:
     std::deque<std::optional<QString>> openNames;
     std::deque<std::optional<QString>> saveNames;
     std::deque<std::optional<QString>> folderNames;
+    // What the keypad and the unit window give, in order (nullopt: cancelled); afterwards nullopt.
+    std::deque<std::optional<QString>> keypadAnswers;
+    std::deque<std::optional<QString>> unitAnswers;
+    std::deque<std::optional<QString>> copperBaseAnswers;
 
     QList<Shown> messages;
     int beeps = 0;
@@ -34,6 +38,14 @@ public:
     QStringList silentStops; // "where: text"
     QStringList dialogFilters;
     QStringList savePresets;
+    // How the keypad and the unit window were shown.
+    struct KeypadShown {
+        QString preset;
+        bool pointKey;
+    };
+    QList<KeypadShown> keypadShown;
+    int unitShown = 0;
+    QStringList copperBaseShown; // the copper base in the list as it was shown
 
     Button message(MessageKind kind, const QString &caption, const QString &text,
                    int buttons) override;
@@ -45,6 +57,9 @@ public:
     std::optional<QString> saveFileName(const QString &filter, const QString &presetName) override;
     std::optional<QString> folderName(const QString &title) override;
     void silentStop(const QString &where, const QString &text) override;
+    std::optional<QString> keypad(const QString &preset, bool pointKey) override;
+    std::optional<QString> unitChoice() override;
+    std::optional<QString> copperBaseChoice(const QString &current) override;
 
     // Texts of all messages shown so far.
     QStringList messageTexts() const;

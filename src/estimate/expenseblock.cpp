@@ -7,7 +7,6 @@
 
 namespace sheet {
 
-using num::Real;
 
 namespace {
 
@@ -22,8 +21,8 @@ bool filled(const QString &text)
 // A site-expense or overhead row: where it stands (0 when hidden) and its two amounts.
 struct Expense {
     int row = 0;
-    Real compressed = 0;
-    Real amount = 0;
+    double compressed = 0;
+    double amount = 0;
     bool shown() const { return row != 0; }
 };
 
@@ -56,15 +55,15 @@ private:
     void extraRows();
     void siteExpenses();
     void overhead();
-    void roundGrandTotal(Real total);
+    void roundGrandTotal(double total);
 
     EstimateDocument &m_doc;
     TextGrid &m_t;
     Settings &m_s;
     const DirectCost m_direct;
     int m_row = 0;
-    Real m_extraCompressed = 0;
-    Real m_extraAmount = 0;
+    double m_extraCompressed = 0;
+    double m_extraAmount = 0;
     Expense m_site;
     Expense m_overhead;
     int m_taxRow = 0;
@@ -95,10 +94,10 @@ void ExpenseWriter::write()
     writeLumpSumRow(m_t, m_totalRow, names::grandTotal);
     writeNumber(m_t, Compressed, m_totalRow,
                 m_direct.netgoukei + m_site.compressed + m_overhead.compressed + m_extraCompressed);
-    const Real total = m_direct.goukei + m_site.amount + m_overhead.amount + m_extraAmount;
+    const double total = m_direct.goukei + m_site.amount + m_overhead.amount + m_extraAmount;
     writeNumber(m_t, Submitted, m_totalRow, total);
     m_t.setCell(Work, 1, QString::number(m_totalRow));
-    m_doc.sougoukei = double(total);
+    m_doc.sougoukei = total;
     roundGrandTotal(total);
 }
 
@@ -114,8 +113,8 @@ void ExpenseWriter::extraRows()
             continue;
         writeLumpSumRow(m_t, m_row, m_s.extraName(i));
         if (filled(rate) != filled(amountText)) {
-            const Real sonota = m_doc.sonota[size_t(i)];
-            Real amount;
+            const double sonota = m_doc.sonota[size_t(i)];
+            double amount;
             if (filled(rate)) {
                 amount = num::roundEven(percentOf(num::toNumber(rate), m_direct.goukei));
                 writeNumber(m_t, Submitted, m_row, amount);
@@ -125,7 +124,7 @@ void ExpenseWriter::extraRows()
                 m_t.setCell(Submitted, m_row, amountText);
                 writeNumber(m_t, SubmissionRate, m_row, sonota);
             }
-            const Real compressed = num::roundEven(percentOf(sonota, amount));
+            const double compressed = num::roundEven(percentOf(sonota, amount));
             writeNumber(m_t, Compressed, m_row, compressed);
             m_extraCompressed += compressed;
             m_extraAmount += amount;
@@ -138,7 +137,7 @@ void ExpenseWriter::siteExpenses()
 {
     m_site.row = m_row++;
     writeLumpSumRow(m_t, m_site.row, names::siteExpenses);
-    const Real rate = m_doc.genbazatupiritu;
+    const double rate = m_doc.genbazatupiritu;
     writeNumber(m_t, sheetcol::SubmissionRate, m_site.row, rate);
     m_site.compressed = num::roundEven(percentOf(rate, m_direct.netgoukei));
     m_site.amount = num::roundEven(percentOf(rate, m_direct.goukei));
@@ -150,7 +149,7 @@ void ExpenseWriter::overhead()
 {
     m_overhead.row = m_row++;
     writeLumpSumRow(m_t, m_overhead.row, names::overhead);
-    const Real rate = m_doc.syokeihiritu;
+    const double rate = m_doc.syokeihiritu;
     writeNumber(m_t, sheetcol::SubmissionRate, m_overhead.row, rate);
     // Estimates of calculation version 4 on charge overhead on the site expenses too. A version
     // between 0 and 4 has no overhead formula, and both amounts stay 0.
@@ -158,11 +157,11 @@ void ExpenseWriter::overhead()
         m_overhead.compressed = num::roundEven(percentOf(rate, m_direct.netgoukei));
         m_overhead.amount = num::roundEven(percentOf(rate, m_direct.goukei));
     } else if (m_doc.verj >= 4) {
-        m_overhead.compressed = num::roundEven(percentOf(rate, m_site.compressed + m_direct.netgoukei));
-        m_overhead.amount = num::roundEven(percentOf(rate, m_site.amount + m_direct.goukei));
+        m_overhead.compressed = num::roundEven((m_site.compressed + m_direct.netgoukei) * rate / 100);
+        m_overhead.amount = num::roundEven((m_site.amount + m_direct.goukei) * rate / 100);
     }
     if (m_s.CheckBox13 && m_s.ComboBox35 != manualCalculation) {
-        const Real unit = num::unitFor(m_overhead.amount, num::units::overhead, num::Reach::AtLeast);
+        const double unit = num::unitFor(m_overhead.amount, num::units::overhead, num::Reach::AtLeast);
         if (unit > 0)
             m_overhead.amount = num::roundToUnit(m_overhead.amount, unit);
     }
@@ -173,7 +172,7 @@ void ExpenseWriter::overhead()
 // Rounds the grand total to the unit of the rounding mode; the site-expense row (or, when it is
 // hidden, the overhead row) absorbs the difference. Then the tax. Composite mode and "手動計算"
 // keep the unrounded total and compute no tax.
-void ExpenseWriter::roundGrandTotal(Real total)
+void ExpenseWriter::roundGrandTotal(double total)
 {
     using namespace sheetcol;
     QString &mode = m_s.ComboBox35;
@@ -182,9 +181,9 @@ void ExpenseWriter::roundGrandTotal(Real total)
     if (num::isBlank(mode) || mode == u"0")
         mode = autoRounding;
 
-    Real unit;
+    double unit;
     if (mode == autoRounding) {
-        const Real size = m_site.shown() ? m_site.amount : m_overhead.amount;
+        const double size = m_site.shown() ? m_site.amount : m_overhead.amount;
         unit = num::unitFor(size, num::units::grandTotal, num::Reach::AtLeast);
         if (unit == 0)
             unit = 100;
@@ -193,19 +192,19 @@ void ExpenseWriter::roundGrandTotal(Real total)
     }
     const Expense *absorber = m_site.shown() ? &m_site : m_overhead.shown() ? &m_overhead : nullptr;
     if (absorber != nullptr && unit > 0 && total > 0) {
-        const Real adjustment = num::unitAdjustment(total, unit);
+        const double adjustment = num::unitAdjustment(total, unit);
         writeNumber(m_t, Submitted, absorber->row, absorber->amount + adjustment);
         total = num::roundEven(total + adjustment);
     }
     writeNumber(m_t, Submitted, m_totalRow, total);
-    m_doc.sougoukei = double(total);
+    m_doc.sougoukei = total;
 
-    const Real tax = num::truncate(percentOf(num::toNumber(m_s.Edit51), total));
-    m_doc.syouhizeigaku = double(tax);
+    const double tax = num::truncate(hundredthOf(num::toNumber(m_s.Edit51), total));
+    m_doc.syouhizeigaku = tax;
     if (m_taxRow != 0) {
         writeNumber(m_t, Submitted, m_taxRow, tax);
         writeNumber(m_t, Submitted, m_totalRow, num::truncate(total + tax));
-        m_doc.sougoukei = double(total + tax);
+        m_doc.sougoukei = total + tax;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/conversionerror.h"
 #include "base/host.h"
+#include "entry/keypadprompt.h"
 #include "estimate/columns.h"
 #include "estimate/document.h"
 #include "estimate/sheetcompiler.h"
@@ -11,7 +12,6 @@
 
 namespace figures {
 
-using num::Real;
 using namespace sheetcol;
 
 namespace {
@@ -33,7 +33,7 @@ bool isExcludedName(const QString &name)
 }
 
 // A cell that counts nothing when empty or a single space.
-Real amountOf(const TextGrid &t, int column, int row)
+double amountOf(const TextGrid &t, int column, int row)
 {
     return num::toNumberOr(t.cell(column, row), 0);
 }
@@ -61,13 +61,13 @@ Landmarks findLandmarks(const TextGrid &t)
 }
 
 // The social-insurance amount at the rate of Edit57 (an empty rate field becomes "0").
-Real socialInsuranceAmount(EstimateDocument &doc)
+double socialInsuranceAmount(EstimateDocument &doc)
 {
     QString &rate = doc.settings.Edit57;
     if (num::isBlank(rate))
         rate = u"0"_qs;
-    const Real percent = num::toNumber(rate);
-    return roundByUnit(sheet::percentOf(percent, labourBase(doc.sheet)), num::units::socialInsurance);
+    const double percent = num::toNumber(rate);
+    return roundByUnit(sheet::hundredthOf(labourBase(doc.sheet), percent), num::units::socialInsurance);
 }
 
 void setSocialInsuranceShown(EstimateDocument &doc, bool on)
@@ -78,12 +78,12 @@ void setSocialInsuranceShown(EstimateDocument &doc, bool on)
 
 // The amount of the row that gives up the social-insurance amount; false when too little would be
 // left, after the notice panel has said so.
-bool takeFrom(EstimateDocument &doc, int row, Real amount, const QString &notice)
+bool takeFrom(EstimateDocument &doc, int row, double amount, const QString &notice)
 {
     TextGrid &t = doc.sheet;
     if (t.cell(Submitted, row) == u" ")
         t.setCell(Submitted, row, QString());
-    const Real remaining = amountOf(t, Submitted, row) - amount;
+    const double remaining = amountOf(t, Submitted, row) - amount;
     if (remaining < 1000) {
         MainControls &c = doc.controls;
         c.Panel94.visible = true;
@@ -98,7 +98,7 @@ bool takeFrom(EstimateDocument &doc, int row, Real amount, const QString &notice
 void socialInsuranceItem(EstimateDocument &doc, Host &host)
 {
     const Settings &s = doc.settings;
-    const Real amount = socialInsuranceAmount(doc);
+    const double amount = socialInsuranceAmount(doc);
     const Landmarks at = findLandmarks(doc.sheet);
     if (amount <= 0)
         return;
@@ -129,15 +129,15 @@ void socialInsuranceItem(EstimateDocument &doc, Host &host)
 
 } // namespace
 
-Real roundByUnit(Real amount, std::span<const num::UnitStep> units)
+double roundByUnit(double amount, std::span<const num::UnitStep> units)
 {
-    const Real unit = num::unitFor(amount, units, num::Reach::Above);
+    const double unit = num::unitFor(amount, units, num::Reach::Above);
     return unit > 0 ? num::roundToUnit(amount, unit) : amount;
 }
 
-Real labourBase(const TextGrid &t)
+double labourBase(const TextGrid &t)
 {
-    Real base = 0;
+    double base = 0;
     for (int r = 1; r < t.rowCount(); ++r) {
         const QString &name = t.cell(Name, r);
         if ((t.cell(C, r) == sheet::names::class301 || isLabourBaseName(name)) && !isExcludedName(name))
@@ -162,7 +162,7 @@ void socialInsurance(EstimateDocument &doc, Host &host)
 void socialInsuranceNote(EstimateDocument &doc, Host &host)
 {
     try {
-        const Real amount = socialInsuranceAmount(doc);
+        const double amount = socialInsuranceAmount(doc);
         const int row = findLandmarks(doc.sheet).total - 2;
         if (amount > 0 && row >= 1) {
             doc.sheet.setCell(Spec, row, u"※社会保険料相当額( "_qs + yen + num::grouped(amount) + u" )含む"_qs);
@@ -172,18 +172,18 @@ void socialInsuranceNote(EstimateDocument &doc, Host &host)
     }
 }
 
-Real netAmount(const EstimateDocument &doc)
+double netAmount(const EstimateDocument &doc)
 {
-    const Real total = doc.sougoukei;
-    const Real net = roundByUnit(sheet::percentOf(num::toNumber(doc.settings.Edit56), total), num::units::net);
+    const double total = doc.sougoukei;
+    const double net = roundByUnit(sheet::hundredthOf(num::toNumber(doc.settings.Edit56), total), num::units::net);
     return std::min(net, total);
 }
 
 bool netFigure(EstimateDocument &doc, Host &host)
 {
     try {
-        const Real net = netAmount(doc);
-        doc.netFigure = double(net);
+        const double net = netAmount(doc);
+        doc.netFigure = net;
         doc.controls.NET1.text = u"NET提示金額 "_qs + yen + num::grouped(net) + u"- をクリップボードへコピー"_qs;
         doc.controls.NET2.text = u"NET提示率 "_qs + doc.settings.Edit56 + u"% を変更する"_qs;
         return true;
@@ -209,6 +209,18 @@ void enterNetRate(EstimateDocument &doc, const QString &typed)
         doc.settings.Edit56 = typed;
 }
 
+void netRateEntry(EstimateDocument &doc, Host &host)
+{
+    const QString before = doc.settings.Edit56;
+    doc.settings.Edit56.clear();
+    doc.notifyChanged();
+    const std::optional<QString> typed = keypadprompt::ask(doc, host, {}, false);
+    doc.settings.Edit56 = before;
+    enterNetRate(doc, typed.value_or(QString()));
+    doc.keypadText.clear();
+    doc.notifyChanged();
+}
+
 void labourTotals(EstimateDocument &doc, Host &host)
 {
     static const QStringList labourNames{u"電工費"_qs,   u"労務費"_qs,     u"電 工 費"_qs,
@@ -216,8 +228,8 @@ void labourTotals(EstimateDocument &doc, Host &host)
     const TextGrid &t = doc.sheet;
     const QString &labourName = doc.settings.Edit52;
     try {
-        Real net = 0;
-        Real submitted = 0;
+        double net = 0;
+        double submitted = 0;
         for (int r = 1; r < t.rowCount(); ++r) {
             const QString &name = t.cell(Name, r);
             if (!labourNames.contains(name) && name != labourName)
@@ -242,7 +254,7 @@ void rangeSum(EstimateDocument &doc, Host &host)
     if (column != Quantity && column != Price && column != Compressed && column != Submitted)
         return;
     const TextGrid &t = doc.sheet;
-    Real sum = 0;
+    double sum = 0;
     try {
         for (int r = std::min(doc.ny6, doc.uy6); r <= std::max(doc.ny6, doc.uy6); ++r)
             sum += amountOf(t, column, r);

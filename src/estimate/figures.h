@@ -18,11 +18,11 @@ namespace figures {
 
 // Rounding of the figures to a unit: the unit of the largest threshold the amount exceeds; an
 // amount of 100 or less is left as it is, fraction included.
-num::Real roundByUnit(num::Real amount, std::span<const num::UnitStep> units);
+double roundByUnit(double amount, std::span<const num::UnitStep> units);
 
 // The labour base: the compressed amounts of the rows with C code "301" or a labour-like name.
 // Throws ConversionError.
-num::Real labourBase(const TextGrid &sheet);
+double labourBase(const TextGrid &sheet);
 
 // "社会保険料相当額の計算" (Button122Click). Item mode moves the amount out of the overhead (or the
 // site expenses) into the reserved row; when that would leave less than 1000 the notice panel
@@ -34,7 +34,7 @@ void socialInsuranceNote(EstimateDocument &doc, Host &host);
 
 // The NET figure of the grand total at the NET rate, never above the grand total. Throws
 // ConversionError.
-num::Real netAmount(const EstimateDocument &doc);
+double netAmount(const EstimateDocument &doc);
 
 // The NET captions of the sheet pop-up (NET1, NET2), as the final pass refreshes them.
 bool netFigure(EstimateDocument &doc, Host &host);
@@ -45,6 +45,10 @@ void copyNet(EstimateDocument &doc, Host &host);
 // The end of the NET rate entry (Button126Click): the rate field takes what was typed on the
 // keypad, or keeps its previous text when nothing was typed.
 void enterNetRate(EstimateDocument &doc, const QString &typed);
+
+// The NET rate entry (Button126Click): the keypad, its "." key disabled, asks for the rate with an
+// empty display while the field stands empty; enterNetRate then takes what was typed.
+void netRateEntry(EstimateDocument &doc, Host &host);
 
 // "電工費の足し算" (Button123Click): message with the compressed and submitted labour sums.
 void labourTotals(EstimateDocument &doc, Host &host);

@@ -11,7 +11,6 @@
 
 namespace sheet {
 
-using num::Real;
 
 namespace {
 
@@ -54,16 +53,15 @@ struct Section {
     int p = 0;
     QString name;
     int header = 0;
-    Real fuzokuhin = 0;   // accessories
-    Real toritukezai = 0; // mounting material
-    Real roumuhi = 0;     // labour
-    Real tosouhi = 0;     // painting
-    Real tenjyou = 0;     // ceiling openings
-    Real zatuzai = 0;     // consumables
-    Real net = 0;         // compressed total
-    Real syoukei = 0;     // submitted total
+    double fuzokuhin = 0;   // accessories
+    double toritukezai = 0; // mounting material
+    double roumuhi = 0;     // labour
+    double tosouhi = 0;     // painting
+    double tenjyou = 0;     // ceiling openings
+    double zatuzai = 0;     // consumables
+    double net = 0;         // compressed total
+    double syoukei = 0;     // submitted total
     int added = 0;        // rows written below the header
-    bool hasLines = false;
     // Separated layout: rows reserved for the consumables and labour entries, and whether the item
     // has anything to show in the labour part below its labour row.
     bool reserved = false;
@@ -75,12 +73,12 @@ struct Section {
 
 // The cost components of one line (line columns 24 to 28 and 33).
 struct Components {
-    Real labour = 0;
-    Real accessories = 0;
-    Real mounting = 0;
-    Real painting = 0;
-    Real ceiling = 0;
-    Real consumables = 0;
+    double labour = 0;
+    double accessories = 0;
+    double mounting = 0;
+    double painting = 0;
+    double ceiling = 0;
+    double consumables = 0;
 };
 
 // Codes of a derived row (sheet columns 2 to 5).
@@ -125,17 +123,17 @@ private:
     void reserve(Section &s);
     void listLine(Section &s, int v);
     Components addComponents(Section &s, int v);
-    Real compositeAmount(const Section &s, int v, const Components &c) const;
+    double compositeAmount(const Section &s, int v, const Components &c) const;
     void closeGroup(Section &s);
     int nextRow(Section &s);
     void writeDerived(int row, QString no, const Codes &codes, const QString &name, const Section &s);
     void itemEndRows(Section &s);
-    void costRow(Section &s, const CostRow &cost, Real sum, int row);
+    void costRow(Section &s, const CostRow &cost, double sum, int row);
     void consumablesEntry(Section &s);
     void totals(Section &s);
 
-    Real lineNumber(int column, int v) const { return num::toNumber(m_lines.cell(column, v)); }
-    Real codeClass(int v) const { return num::toNumberOr(m_lines.cell(linecol::C, v), 0); }
+    double lineNumber(int column, int v) const { return num::toNumber(m_lines.cell(column, v)); }
+    double codeClass(int v) const { return num::toNumberOr(m_lines.cell(linecol::C, v), 0); }
 
     EstimateDocument &m_doc;
     const TextGrid &m_lines;
@@ -168,10 +166,11 @@ void SectionWriter::write(int p, const std::vector<int> &lines)
         step(s, v);
 
     // The end step: closes the last group and, in the separated layout, reserves the rows of an
-    // item that had no labour-part line.
+    // item that had no labour-part line, an item without any line included (its section then
+    // keeps the reserved blank row once the final pass has removed the placeholders).
     if (!m_composite)
         closeGroup(s);
-    if (m_separated && !s.reserved && s.hasLines)
+    if (m_separated && !s.reserved)
         reserve(s);
     if (!m_composite)
         itemEndRows(s);
@@ -180,7 +179,6 @@ void SectionWriter::write(int p, const std::vector<int> &lines)
 
 void SectionWriter::step(Section &s, int v)
 {
-    s.hasLines = true;
     const bool comment = m_lines.cell(linecol::Kind, v) == kinds::comment;
     if (!m_composite && !comment && m_lines.cell(linecol::C, v) != m_sheet.cell(sheetcol::C, m_row))
         closeGroup(s);
@@ -199,7 +197,7 @@ void SectionWriter::step(Section &s, int v)
 bool SectionWriter::mergeByName(Section &s, int v)
 {
     const QString &name = m_lines.cell(linecol::Name, v);
-    Real *sum = nullptr;
+    double *sum = nullptr;
     if (name == names::painting || name == names::ceiling) {
         sum = name == names::painting ? &s.tosouhi : &s.tenjyou;
         s.labourPart = true;
@@ -210,7 +208,7 @@ bool SectionWriter::mergeByName(Section &s, int v)
     } else {
         return false;
     }
-    const Real amount = lineNumber(linecol::Submitted, v);
+    const double amount = lineNumber(linecol::Submitted, v);
     if (!(sum == &s.zatuzai && m_supplied))
         *sum += amount;
     return true;
@@ -279,7 +277,7 @@ void SectionWriter::listLine(Section &s, int v)
     const bool normal = kind == kinds::normal;
     t.setCell(Remark, r, normal ? QString() : kind);
     const QString &correctedText = l.cell(linecol::Corrected, v);
-    const Real corrected = num::toNumber(correctedText);
+    const double corrected = num::toNumber(correctedText);
     writeNumber(t, CompressedPrice, r, divide(lineNumber(linecol::Compressed, v), corrected, correctedText));
 
     const QString &code = l.cell(linecol::C, v);
@@ -294,7 +292,7 @@ void SectionWriter::listLine(Section &s, int v)
 
     const Components parts = addComponents(s, v);
     if (m_composite) {
-        const Real q = compositeAmount(s, v, parts);
+        const double q = compositeAmount(s, v, parts);
         writeNumber(t, Submitted, r, q);
         writeNumber(t, SubmittedPrice, r, wholeYen(divide(q, corrected, correctedText)));
         s.syoukei += q;
@@ -308,8 +306,8 @@ Components SectionWriter::addComponents(Section &s, int v)
 {
     const QString &kind = m_lines.cell(linecol::Kind, v);
     const bool addsNothing = kind == kinds::building || kind == kinds::separate;
-    auto add = [&](Real &sum, int column) {
-        Real amount = num::toNumberOr(m_lines.cell(column, v), 0);
+    auto add = [&](double &sum, int column) {
+        double amount = num::toNumberOr(m_lines.cell(column, v), 0);
         if (addsNothing)
             amount = 0;
         sum = wholeYen(sum + amount);
@@ -325,10 +323,10 @@ Components SectionWriter::addComponents(Section &s, int v)
     return c;
 }
 
-Real SectionWriter::compositeAmount(const Section &s, int v, const Components &c) const
+double SectionWriter::compositeAmount(const Section &s, int v, const Components &c) const
 {
     auto rate = [&](int column) { return num::toNumberOr(m_items.cell(column, s.p), 100); };
-    Real q = wholeYen(percentOf(rate(itemcol::LabourSubmission), c.labour));
+    double q = wholeYen(percentOf(rate(itemcol::LabourSubmission), c.labour));
     q += c.accessories;
     q += c.mounting;
     q = wholeYen(q + percentOf(rate(itemcol::PaintingSubmission), c.painting));
@@ -336,7 +334,7 @@ Real SectionWriter::compositeAmount(const Section &s, int v, const Components &c
     q = wholeYen(q + percentOf(rate(itemcol::ConsumablesSubmission), c.consumables));
     const QString &kind = m_lines.cell(linecol::Kind, v);
     const bool addsNothing = kind == kinds::building || kind == kinds::separate;
-    const Real submitted = addsNothing ? 0 : num::toNumberOr(m_lines.cell(linecol::Submitted, v), 0);
+    const double submitted = addsNothing ? 0 : num::toNumberOr(m_lines.cell(linecol::Submitted, v), 0);
     return wholeYen(q + submitted);
 }
 
@@ -344,10 +342,10 @@ Real SectionWriter::compositeAmount(const Section &s, int v, const Components &c
 void SectionWriter::closeGroup(Section &s)
 {
     const QString groupCode = m_sheet.cell(sheetcol::C, m_row);
-    auto emitRow = [&](Real &sum, const Codes &codes, const QString &name) {
+    auto emitRow = [&](double &sum, const Codes &codes, const QString &name) {
         const int r = nextRow(s);
         writeDerived(r, m_sheet.cell(sheetcol::No, r - 1), codes, name, s);
-        const Real amount = m_supplied ? 0 : sum;
+        const double amount = m_supplied ? 0 : sum;
         writeNumber(m_sheet, sheetcol::Compressed, r, amount);
         writeNumber(m_sheet, sheetcol::Submitted, r, amount);
         s.net += amount;
@@ -359,7 +357,7 @@ void SectionWriter::closeGroup(Section &s)
         emitRow(s.fuzokuhin, codes, names::accessories);
     }
     if (s.toritukezai != 0) {
-        const Real group = num::toNumberOr(groupCode, 0);
+        const double group = num::toNumberOr(groupCode, 0);
         QString name;
         if (group > 102 && group < 140)
             name = u"機器取付材料"_qs;
@@ -411,13 +409,13 @@ void SectionWriter::itemEndRows(Section &s)
 
 // Painting, ceiling-opening and labour rows: the compressed amount at the item's compression rate
 // and the submitted amount at its submission rate, rounded to a unit unless switched off.
-void SectionWriter::costRow(Section &s, const CostRow &cost, Real sum, int row)
+void SectionWriter::costRow(Section &s, const CostRow &cost, double sum, int row)
 {
     using namespace sheetcol;
     TextGrid &t = m_sheet;
     writeDerived(row, QString::number(s.p), cost.codes, cost.name, s);
     const QString &compressionText = m_items.cell(cost.compressionColumn, s.p);
-    Real compressed = percentOf(num::toNumber(compressionText), sum);
+    double compressed = percentOf(num::toNumber(compressionText), sum);
     // The labour row shows its compressed amount in whole yen; painting and ceiling openings show
     // it as computed and count it in whole yen.
     if (cost.wholeCompressed)
@@ -427,7 +425,7 @@ void SectionWriter::costRow(Section &s, const CostRow &cost, Real sum, int row)
     s.net += wholeYen(compressed);
 
     const QString &submissionText = m_items.cell(cost.submissionColumn, s.p);
-    Real submitted = percentOf(num::toNumber(submissionText), sum);
+    double submitted = percentOf(num::toNumber(submissionText), sum);
     if (cost.autoRound)
         submitted = roundCostRow(submitted);
     t.setCell(SubmissionRate, row, submissionText);
@@ -442,14 +440,14 @@ void SectionWriter::consumablesEntry(Section &s)
     const int r = s.reserved ? s.consumablesSlot : nextRow(s);
     writeDerived(r, QString::number(s.p), consumablesCodes, names::consumables, s);
     const QString &compressionText = m_items.cell(itemcol::ConsumablesCompression, s.p);
-    const Real compressed = wholeYen(percentOf(num::toNumber(compressionText), s.zatuzai));
+    const double compressed = wholeYen(percentOf(num::toNumber(compressionText), s.zatuzai));
     t.setCell(CompressionRate, r, compressionText);
     writeNumber(t, Compressed, r, compressed);
     s.net += compressed;
 
     const QString &submissionText = m_items.cell(itemcol::ConsumablesSubmission, s.p);
-    const Real rate = num::toNumber(submissionText);
-    const Real submitted = std::fabs(wholeYen(percentOf(m_supplied ? 0 : rate, s.zatuzai)));
+    const double rate = num::toNumber(submissionText);
+    const double submitted = std::fabs(wholeYen(percentOf(m_supplied ? 0 : rate, s.zatuzai)));
     t.setCell(SubmissionRate, r, submissionText);
     writeNumber(t, Submitted, r, submitted);
     s.syoukei += submitted;
@@ -462,7 +460,7 @@ void SectionWriter::totals(Section &s)
     TextGrid &t = m_sheet;
     const int summary = s.p;
     const QString &quantityText = m_items.cell(itemcol::Quantity, s.p);
-    const Real quantity = num::toNumber(quantityText);
+    const double quantity = num::toNumber(quantityText);
     const bool single = quantityText == u"1";
     if (!m_composite)
         s.net = wholeYen(s.net);
@@ -486,15 +484,15 @@ void SectionWriter::totals(Section &s)
     }
 
     // The consumables row absorbs the rounding of the item total to a unit chosen by its amount.
-    Real adjustment = 0;
+    double adjustment = 0;
     if (s.consumablesRow != 0) {
-        const Real amount = num::toNumber(t.cell(Submitted, s.consumablesRow));
-        const Real unit = num::unitFor(amount, num::units::cost, num::Reach::AtLeast);
+        const double amount = num::toNumber(t.cell(Submitted, s.consumablesRow));
+        const double unit = num::unitFor(amount, num::units::cost, num::Reach::AtLeast);
         if (unit > 0 && s.syoukei > 0)
             adjustment = num::unitAdjustment(s.syoukei, unit);
         writeNumber(t, Submitted, s.consumablesRow, amount + adjustment);
     }
-    const Real total = wholeYen(s.syoukei + adjustment);
+    const double total = wholeYen(s.syoukei + adjustment);
     if (totalRow != 0)
         writeNumber(t, Submitted, totalRow, total);
     writeNumber(t, SubmittedPrice, summary, total);

@@ -13,8 +13,8 @@ enum class LineWalk { ByItemIndex, WholeTable };
 
 // Running totals over the item sections.
 struct DirectCost {
-    num::Real goukei = 0;    // direct construction cost
-    num::Real netgoukei = 0; // compressed direct construction cost
+    double goukei = 0;    // direct construction cost
+    double netgoukei = 0; // compressed direct construction cost
 };
 
 // Writes the detail block below row doc.irow1, one section per item in item-table order, and

@@ -8,7 +8,6 @@
 
 namespace linecalc {
 
-using num::Real;
 
 namespace {
 
@@ -19,7 +18,7 @@ const QString kCable = u"146"_qs;
 const QString kHundred = u"100"_qs;
 const QString kZero = u"0"_qs;
 
-Real applyMinimum(Real cost, Real minimum)
+double applyMinimum(double cost, double minimum)
 {
     return cost > 0 && cost < minimum ? minimum : cost;
 }
@@ -27,20 +26,20 @@ Real applyMinimum(Real cost, Real minimum)
 // The A-material rounding unit: empty, a space or "0" is written back as "1"; a negative or
 // non-numeric unit is used as 1 without touching the field. The field is read when the first line
 // reaches the rounding and holds for the rest of the pass (nothing else writes it meanwhile).
-Real roundingUnit(Settings &settings, std::optional<Real> &cached)
+double roundingUnit(Settings &settings, std::optional<double> &cached)
 {
     if (cached)
         return *cached;
     QString &text = settings.ComboBox42;
     if (text.isEmpty() || text == u" " || text == u"0")
         text = u"1"_qs;
-    const Real unit = num::isNumber(text) ? num::toNumber(text) : 1;
+    const double unit = num::isNumber(text) ? num::toNumber(text) : 1;
     cached = unit > 0 ? unit : 1;
     return *cached;
 }
 
 // Steps 5: the compression and submission rates of one line.
-void rates(EstimateDocument &doc, int r, Real &compression, Real &submission)
+void rates(EstimateDocument &doc, int r, double &compression, double &submission)
 {
     TextGrid &t = doc.lines;
     using namespace linecol;
@@ -57,7 +56,7 @@ void rates(EstimateDocument &doc, int r, Real &compression, Real &submission)
         cells::defaultIfBlank(t, rate, r, kHundred);
         if (cells::isBlank(t, base, r))
             t.setCell(base, r, t.cell(rate, r));
-        const Real v = num::roundEven(num::toNumber(t.cell(base, r)) * Real(doc.Curitu));
+        const double v = num::roundEven(num::toNumber(t.cell(base, r)) * doc.Curitu);
         cells::setNumber(t, rate, r, v);
         return v;
     };
@@ -67,16 +66,16 @@ void rates(EstimateDocument &doc, int r, Real &compression, Real &submission)
         t.setCell(CopperFactor, r, doc.controls.Label171.text);
 }
 
-void recalculateLine(EstimateDocument &doc, int r, std::optional<Real> &unitCache)
+void recalculateLine(EstimateDocument &doc, int r, std::optional<double> &unitCache)
 {
     TextGrid &t = doc.lines;
     using namespace linecol;
     const Settings &s = doc.settings;
-    const Real labourPrice = doc.roumutanka;
+    const double labourPrice = doc.roumutanka;
 
     // 1. Corrected quantity.
-    const Real allowance = cells::number(t, Allowance, r, 100);
-    Real q = cells::number(t, Quantity, r, 0) * allowance / 100;
+    const double allowance = cells::number(t, Allowance, r, 100);
+    double q = cells::number(t, Quantity, r, 0) * allowance / 100;
     if (!s.CheckBox7)
         q = num::roundHalfAway(q);
     cells::setNumber(t, Corrected, r, q);
@@ -85,37 +84,37 @@ void recalculateLine(EstimateDocument &doc, int r, std::optional<Real> &unitCach
     const QString &kind = t.cell(Kind, r);
     const bool removal = kind == kRemoval;
     const bool reinstall = kind == kReinstall;
-    Real price = removal || reinstall ? 0 : cells::number(t, Price, r, 0);
+    double price = removal || reinstall ? 0 : cells::number(t, Price, r, 0);
     const qint64 itemRow = cells::isBlank(t, ItemRow, r) ? 0 : num::toInteger(t.cell(ItemRow, r));
 
     // 4. Labour.
-    Real factor = cells::number(t, Factor, r, 0);
+    double factor = cells::number(t, Factor, r, 0);
     if (removal)
-        factor *= 0.2L;
+        factor *= 0.2;
     else if (reinstall)
-        factor *= 1.6L;
+        factor *= 1.6;
     cells::setNumber(t, Labour, r, q * labourPrice * factor);
 
     // 5. Rates.
-    Real compression = 100, submission = 100;
+    double compression = 100, submission = 100;
     rates(doc, r, compression, submission);
 
     // 6. Accessories.
     cells::defaultIfBlank(t, Accessory, r, kZero);
-    const Real accessory = num::truncate(num::toNumber(t.cell(Accessory, r)) / 100 * price * submission / 100);
-    Real unitSum = accessory;
+    const double accessory = num::truncate(num::toNumber(t.cell(Accessory, r)) / 100 * price * submission / 100);
+    double unitSum = accessory;
     cells::setNumber(t, AccessoryCost, r, applyMinimum(accessory * q, 20));
 
     // 7. Mounting material.
     cells::defaultIfBlank(t, Mounting, r, kZero);
-    const Real mounting = num::truncate(num::toNumber(t.cell(Mounting, r)) / 100 * price * submission / 100);
+    const double mounting = num::truncate(num::toNumber(t.cell(Mounting, r)) / 100 * price * submission / 100);
     unitSum += mounting;
     cells::setNumber(t, MountingCost, r, applyMinimum(mounting * q, 200));
 
     // 8. Painting, at the item's painting submission rate.
     cells::defaultIfBlank(t, Painting, r, kZero);
-    const Real paintingBase = q * num::toNumber(t.cell(Painting, r));
-    Real paintingRate = 100;
+    const double paintingBase = q * num::toNumber(t.cell(Painting, r));
+    double paintingRate = 100;
     if (itemRow != 0) {
         // A row beyond the item table has no rate of its own: the default 100 applies.
         if (itemRow > 0 && itemRow < doc.items.rowCount()) {
@@ -129,18 +128,18 @@ void recalculateLine(EstimateDocument &doc, int r, std::optional<Real> &unitCach
 
     // 9. Ceiling openings.
     cells::defaultIfBlank(t, Ceiling, r, kZero);
-    const Real ceiling = num::toNumber(t.cell(Ceiling, r));
+    const double ceiling = num::toNumber(t.cell(Ceiling, r));
     cells::setNumber(t, CeilingCost, r, applyMinimum(num::roundEven(q * labourPrice * ceiling), 200));
 
     // 10. Material amount.
-    Real material = num::roundEven(q * price);
+    double material = num::roundEven(q * price);
     unitSum += num::truncate(submission / 100 * price);
     cells::setNumber(t, Material, r, material);
 
     // 11. Consumables, for the consumables classes only.
-    const Real codeClass = cells::number(t, C, r, 0);
+    const double codeClass = cells::number(t, C, r, 0);
     if (codeClass >= 140 && codeClass <= 159) {
-        const Real v = num::truncate(Real(doc.zatuzaihi) / 100 * unitSum * allowance / 100);
+        const double v = num::truncate(doc.zatuzaihi / 100 * unitSum * allowance / 100);
         cells::setNumber(t, Consumables, r, v * q);
     }
 
@@ -154,17 +153,17 @@ void recalculateLine(EstimateDocument &doc, int r, std::optional<Real> &unitCach
 
     // 13 to 15. Compressed amount, submitted unit price and amount.
     cells::setNumber(t, Compressed, r, num::roundHalfAway(compression / 100 * material));
-    Real submittedPrice = num::roundHalfAway(submission / 100 * price);
+    double submittedPrice = num::roundHalfAway(submission / 100 * price);
     cells::setNumber(t, SubmittedPrice, r, submittedPrice);
     cells::setNumber(t, Submitted, r, num::roundHalfAway(submittedPrice * q));
 
     // 16 and 17. A materials: the submitted unit price rounded to the unit, the submission rate
     // then follows from it.
-    const Real unit = roundingUnit(doc.settings, unitCache);
+    const double unit = roundingUnit(doc.settings, unitCache);
     if (codeClass < 140 && submittedPrice >= unit) {
         submittedPrice = num::roundEven(submittedPrice + num::unitAdjustment(submittedPrice, unit));
         cells::setNumber(t, SubmittedPrice, r, submittedPrice);
-        const Real corrected = num::toNumber(t.cell(Corrected, r));
+        const double corrected = num::toNumber(t.cell(Corrected, r));
         cells::setNumber(t, Submitted, r, corrected * submittedPrice);
         cells::setNumber(t, Submission, r, submittedPrice / price * 100);
     }
@@ -174,7 +173,7 @@ void recalculateLine(EstimateDocument &doc, int r, std::optional<Real> &unitCach
 
 bool recalculateAll(EstimateDocument &doc, Host &host)
 {
-    std::optional<Real> unit;
+    std::optional<double> unit;
     for (int r = 1; r <= doc.st1count; ++r) {
         try {
             recalculateLine(doc, r, unit);
@@ -196,14 +195,14 @@ std::optional<EntryResult> calculateEntry(const EntryFields &f, const EntryConte
 {
     if (f.kind == u"注釈行")
         return std::nullopt;
-    auto number = [](const QString &text, Real blank) { return num::toNumberOr(text, blank); };
+    auto number = [](const QString &text, double blank) { return num::toNumberOr(text, blank); };
     EntryResult out;
 
-    const Real allowance = number(f.allowance, 100);
-    const Real typed = number(f.quantity, 0);
-    Real q;
+    const double allowance = number(f.allowance, 100);
+    const double typed = number(f.quantity, 0);
+    double q;
     if (context.onSheet) {
-        Real entered = typed / (allowance / 100);
+        double entered = typed / (allowance / 100);
         if (!context.decimals)
             entered = num::roundHalfAway(entered);
         out.quantity = num::shortest(entered);
@@ -218,36 +217,36 @@ std::optional<EntryResult> calculateEntry(const EntryFields &f, const EntryConte
 
     const bool removal = f.kind == kRemoval;
     const bool reinstall = f.kind == kReinstall;
-    Real price = removal || reinstall ? 0 : number(f.price, 0);
-    Real factor = number(f.factor, 0);
+    double price = removal || reinstall ? 0 : number(f.price, 0);
+    double factor = number(f.factor, 0);
     if (removal)
-        factor *= 0.2L;
+        factor *= 0.2;
     else if (reinstall)
-        factor *= 1.6L;
-    out.labour = num::shortest(q * Real(context.roumutanka) * factor);
+        factor *= 1.6;
+    out.labour = num::shortest(q * context.roumutanka * factor);
 
-    const Real compression = number(f.compression, 100);
-    const Real submission = number(f.submission, 100);
+    const double compression = number(f.compression, 100);
+    const double submission = number(f.submission, 100);
 
-    const Real accessory = num::truncate(number(f.accessory, 0) / 100 * price * submission / 100);
-    Real unitSum = accessory;
+    const double accessory = num::truncate(number(f.accessory, 0) / 100 * price * submission / 100);
+    double unitSum = accessory;
     out.accessoryCost = num::shortest(applyMinimum(accessory * q, 20));
-    const Real mounting = num::truncate(number(f.mounting, 0) / 100 * price * submission / 100);
+    const double mounting = num::truncate(number(f.mounting, 0) / 100 * price * submission / 100);
     unitSum += mounting;
     out.mountingCost = num::shortest(applyMinimum(mounting * q, 200));
 
-    const Real paintingRate = number(f.paintingSubmission, 100);
+    const double paintingRate = number(f.paintingSubmission, 100);
     out.paintingCost = num::shortest(num::roundEven(paintingRate / 100 * (q * number(f.painting, 0))));
-    const Real ceiling = number(f.ceiling, 0);
-    out.ceilingCost = num::shortest(applyMinimum(num::roundEven(q * Real(context.roumutanka) * ceiling), 200));
+    const double ceiling = number(f.ceiling, 0);
+    out.ceilingCost = num::shortest(applyMinimum(num::roundEven(q * context.roumutanka * ceiling), 200));
 
-    Real material = num::roundEven(q * price);
+    double material = num::roundEven(q * price);
     unitSum += num::truncate(submission / 100 * price);
     out.material = num::shortest(material);
 
-    const Real codeClass = number(f.codeClass, 0);
+    const double codeClass = number(f.codeClass, 0);
     if (codeClass >= 140 && codeClass <= 159) {
-        const Real v = num::truncate(Real(context.zatuzaihi) / 100 * unitSum * allowance / 100);
+        const double v = num::truncate(context.zatuzaihi / 100 * unitSum * allowance / 100);
         out.consumables = num::shortest(v * q);
     }
     if (f.kind != kNormal) {
@@ -256,7 +255,7 @@ std::optional<EntryResult> calculateEntry(const EntryFields &f, const EntryConte
         out.material = kZero;
     }
     out.compressed = num::shortest(num::roundEven(compression / 100 * material));
-    const Real submittedPrice = num::roundHalfAway(submission / 100 * price);
+    const double submittedPrice = num::roundHalfAway(submission / 100 * price);
     out.submittedPrice = num::shortest(submittedPrice);
     out.submitted = num::shortest(num::roundHalfAway(submittedPrice * q));
     return out;
@@ -266,7 +265,7 @@ std::optional<QString> submittedPricePreview(const QString &price, const QString
 {
     if (price.isEmpty() || submission.isEmpty())
         return std::nullopt;
-    const Real value = num::roundHalfAway(num::toNumber(price) * num::toNumber(submission) / 100);
+    const double value = num::roundHalfAway(num::toNumber(price) * num::toNumber(submission) / 100);
     return u"提出単価："_qs + num::shortest(value);
 }
 

@@ -1,5 +1,6 @@
 #include "estimate/settingsbasictab.h"
 
+#include "entry/keypadprompt.h"
 #include "widgets/controlfactory.h"
 #include "widgets/fieldevents.h"
 #include "estimate/document.h"
@@ -314,6 +315,25 @@ void SettingsBasicTab::hookFieldEvents()
         });
     }
     fieldevents::onClick(field(u"Edit62"_qs), [this] { Edit62Click(); });
+
+    // The NET rate and the social-insurance rate are typed on the keypad, opened by a click or a
+    // key in the field.
+    for (int number : {56, 57}) {
+        const QString name = editName(number);
+        fieldevents::onClick(field(name), [this, name] { keypadEntry(name); });
+        fieldevents::onKeyDown(field(name), [this, name](QKeyEvent *e) {
+            if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab || e->text().isEmpty())
+                return false;
+            keypadEntry(name);
+            return true;
+        });
+    }
+}
+
+void SettingsBasicTab::keypadEntry(const QString &name)
+{
+    QString &rate = name == u"Edit56" ? m_doc.settings.Edit56 : m_doc.settings.Edit57;
+    keypadprompt::typeIntoSetting(m_doc, m_host, rate, name == u"Edit57");
 }
 
 template<typename Rule>

@@ -41,6 +41,8 @@ private:
     void labourNameClick(const QString &name);
     void Button99Click();
     void Edit62Click();
+    // Edit56 and Edit57: the keypad window types the rate.
+    void keypadEntry(const QString &name);
     template<typename Rule>
     void act(Rule &&rule);
 

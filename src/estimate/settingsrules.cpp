@@ -62,7 +62,7 @@ void optionSwitched(EstimateDocument &doc, Host &host, QStringView name)
 void takeRates(EstimateDocument &doc)
 {
     const Settings &s = doc.settings;
-    doc.zatuzaihi = double(num::toNumber(s.Edit18));
+    doc.zatuzaihi = num::toNumber(s.Edit18);
     doc.genbazatupiritu = double(num::toInteger(s.Edit19));
     doc.syokeihiritu = double(num::toInteger(s.Edit20));
     doc.roumutanka = double(num::toInteger(s.Edit21));

@@ -28,8 +28,7 @@ bool checkPreconditions(EstimateDocument &doc, Host &host)
                                                                          : QString();
     if (refusal.isEmpty())
         return true;
-    host.beep();
-    host.inform(refusal);
+    host.refuse(refusal);
     return false;
 }
 

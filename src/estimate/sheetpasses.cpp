@@ -12,7 +12,6 @@
 
 namespace sheet {
 
-using num::Real;
 
 namespace {
 
@@ -62,16 +61,16 @@ bool mergeInto(EstimateDocument &doc, int p, int q)
         return false;
     }
     auto both = [&](int c) { return num::toNumber(t.cell(c, p)) + num::toNumber(t.cell(c, q)); };
-    const Real quantity = both(Quantity);
-    const Real entered = both(Entered);
-    const Real compressed = both(Compressed);
-    const Real submitted = both(Submitted);
-    const Real price = both(Price) / 2;
-    const Real compression = both(CompressionRate) / 2;
-    const Real submission = both(SubmissionRate) / 2;
+    const double quantity = both(Quantity);
+    const double entered = both(Entered);
+    const double compressed = both(Compressed);
+    const double submitted = both(Submitted);
+    const double price = both(Price) / 2;
+    const double compression = both(CompressionRate) / 2;
+    const double submission = both(SubmissionRate) / 2;
     const QString quantityText = num::shortest(quantity);
-    const Real compressedPrice = divide(compressed, quantity, quantityText);
-    const Real submittedPrice = divide(submitted, quantity, quantityText);
+    const double compressedPrice = divide(compressed, quantity, quantityText);
+    const double submittedPrice = divide(submitted, quantity, quantityText);
 
     t.setCell(Category, p, QString());
     writeNumber(t, Quantity, p, quantity);

@@ -7,14 +7,14 @@
 
 namespace sheet {
 
-num::Real divide(num::Real a, num::Real b, const QString &divisorText)
+double divide(double a, double b, const QString &divisorText)
 {
     if (b == 0)
         throw ArithmeticError{divisorText};
     return a / b;
 }
 
-void writeNumber(TextGrid &sheet, int column, int row, num::Real value)
+void writeNumber(TextGrid &sheet, int column, int row, double value)
 {
     if (!std::isfinite(value))
         throw ArithmeticError{num::shortest(value)};
@@ -28,9 +28,9 @@ void writeLumpSumRow(TextGrid &sheet, int row, const QString &name)
     sheet.setCell(sheetcol::Unit, row, names::lumpSum);
 }
 
-num::Real roundCostRow(num::Real amount)
+double roundCostRow(double amount)
 {
-    const num::Real unit = num::unitFor(amount, num::units::cost, num::Reach::AtLeast);
+    const double unit = num::unitFor(amount, num::units::cost, num::Reach::AtLeast);
     if (unit > 0)
         return num::roundToUnit(amount, unit);
     return amount > 0 ? num::roundEven(amount) : amount;

@@ -56,32 +56,38 @@ struct ArithmeticError {
 };
 
 // a / b; throws ArithmeticError carrying `divisorText` when b is 0.
-num::Real divide(num::Real a, num::Real b, const QString &divisorText);
+double divide(double a, double b, const QString &divisorText);
 
-// rate percent of amount, as rate × amount / 100: for whole amounts and rates the product is exact,
-// so a result that is a whole number or an exact half comes out exactly.
-inline num::Real percentOf(num::Real rate, num::Real amount)
+// rate ÷ 100 × amount, in the order the sheet's formulas are written: the quotient is rounded to
+// double first, so 115 ÷ 100 × 330 gives 379.49999999999994 where decimal arithmetic gives 379.5.
+inline double percentOf(double rate, double amount)
 {
-    return rate * amount / 100;
+    return rate / 100 * amount;
+}
+
+// a × b × 0.01, the form of the tax, social-insurance and NET figures.
+inline double hundredthOf(double a, double b)
+{
+    return a * b * 0.01;
 }
 
 // Rounds to whole yen, an exact half to the even neighbour, as num::roundEven does; a value that
 // is already whole (the usual case for amounts) is returned without the library call.
-inline num::Real wholeYen(num::Real x)
+inline double wholeYen(double x)
 {
-    if (x > -9e18L && x < 9e18L && num::Real(qint64(x)) == x)
+    if (x > -9e18 && x < 9e18 && double(qint64(x)) == x)
         return x;
     return num::roundEven(x);
 }
 
 // Writes the value in the shortest form; throws ArithmeticError rather than writing "INF"/"NAN".
-void writeNumber(TextGrid &sheet, int column, int row, num::Real value);
+void writeNumber(TextGrid &sheet, int column, int row, double value);
 
 // Writes a row of the summary block: the name, quantity "1" and unit "式".
 void writeLumpSumRow(TextGrid &sheet, int row, const QString &name);
 
 // The round-to-unit rule for the submitted amount of painting, ceiling-opening and labour rows:
 // units 100/500/1000 from those amounts; below 100 only rounded to whole yen; 0 or less unchanged.
-num::Real roundCostRow(num::Real amount);
+double roundCostRow(double amount);
 
 } // namespace sheet

@@ -7,6 +7,8 @@
 #include "estimate/lineorders.h"
 #include "estimate/sheetcompiler.h"
 
+#include <algorithm>
+
 namespace views {
 
 namespace {
@@ -29,16 +31,25 @@ void itemView(EstimateDocument &doc, Host &host)
 {
     MainControls &c = doc.controls;
     doc.buttonsw = 0;
-    lineorders::inputOrder(doc);
+    // Input order, then code order again at the end: the lines are numbered in input order and
+    // the item's lines copied in that order without moving the table twice; code order then
+    // breaks ties as it would on the table sorted in input order.
+    const std::optional<std::vector<int>> positions = lineorders::inputPositions(doc);
+    if (positions)
+        lineorders::numberInputOrder(doc, *positions);
+    std::vector<std::pair<int, int>> shown; // (input position, row) of the item's lines
+    for (int r = 1; r <= doc.st1count; ++r) {
+        if (doc.lines.cell(linecol::Item, r) == doc.koumokumei)
+            shown.emplace_back(positions ? (*positions)[size_t(r - 1)] : r, r);
+    }
+    std::sort(shown.begin(), shown.end());
 
     TextGrid &view = doc.itemView;
     for (int r = 1; r < view.rowCount(); ++r)
         view.clearRow(r);
     int copied = 0;
-    for (int r = 1; r <= doc.st1count; ++r) {
-        if (doc.lines.cell(linecol::Item, r) == doc.koumokumei)
-            view.setRow(++copied, doc.lines.row(r));
-    }
+    for (const auto &[position, r] : shown)
+        view.setRow(++copied, doc.lines.row(r));
     view.setRowCount(std::max(35, copied + 1));
     if (doc.nodrow > 0)
         doc.items.setCell(itemcol::Lines, doc.nodrow, copied > 0 ? QString::number(copied) : QString());
@@ -54,7 +65,7 @@ void itemView(EstimateDocument &doc, Host &host)
     c.Button12.text = u"全体表示"_qs;
     c.Button16.enabled = true;
     c.Button11.enabled = false;
-    lineorders::codeOrder(doc);
+    lineorders::codeOrder(doc, positions ? &*positions : nullptr);
 }
 
 void wholeView(EstimateDocument &doc, Host &host, bool keepSheet)

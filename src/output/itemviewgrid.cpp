@@ -45,6 +45,8 @@ void ItemViewGrid::StringGrid5MouseUp(int column, int row, Qt::MouseButton butto
 {
     emit pointerReleased(globalPos);
     const auto b = button == Qt::RightButton ? gridmouse::Button::Right : gridmouse::Button::Left;
-    // The line pop-up menu, the pending row move and the drag fill come with the line editing.
+    const bool afterOpening = b == gridmouse::Button::Left && m_doc.openFlag == 1;
     gridmouse::itemViewReleased(m_doc, column, row, b);
+    if (!afterOpening)
+        emit lineReleased(column, row, button, globalPos);
 }

@@ -18,6 +18,9 @@ public:
 signals:
     void documentChanged();
     void pointerReleased(const QPoint &globalPos);
+    // A release for the line editing (pop-up menu, pending move, drag fill); not sent for the
+    // release that follows opening a file.
+    void lineReleased(int column, int row, Qt::MouseButton button, const QPoint &globalPos);
 
 private:
     void StringGrid5MouseDown(int column, int row, Qt::MouseButton button);

@@ -182,6 +182,7 @@ Request doubleClicked(EstimateDocument &doc, Host &host)
     if (derived != Derived::None && (c == sheetcol::Compressed || c == sheetcol::Submitted)) {
         Request req = make(Kind::DerivedAmount, r, c);
         req.item = itemIndex(doc, r);
+        req.fieldCode = 35 + 2 * (int(derived) - int(Derived::Painting)) + (c == sheetcol::Submitted ? 1 : 0);
         return req;
     }
     if (num::isBlank(s.cell(sheetcol::No, r))) {

@@ -17,8 +17,11 @@ struct Request {
         ItemUnit,      // unit window: unit of the summary item row `row`
         Settings,      // settings screen with the cursor in the control `field`
         DerivedAmount, // calculator: compressed (column 17) or submitted (20) amount of a derived row
+                       // of item `item`; `fieldCode` names its rate as ItemRates does
         ExpenseAmount, // calculator: amount or rate of an expense row; `field` names the setting
         ItemRates,     // data-entry window in item rate mode for item `item`, rate `fieldCode`
+                       // (35/36 painting compression/submission, 37/38 ceiling openings, 39/40
+                       // labour, 41/42 consumables)
         LineRate,      // calculator: a rate, price or amount of line `line` (columns 15 to 20)
         EditLine,      // data-entry window on line `line`, focusing line column `lineColumn`
     };

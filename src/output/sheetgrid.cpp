@@ -107,8 +107,8 @@ void SheetGrid::StringGrid6MouseUp(int column, int row, Qt::MouseButton button, 
         m_sum->setEnabled(release.rangeSum);
         m_menu->popup(globalPos);
     }
-    // A drag in "圧縮率" or "提出率" asks the calculator for the rate: plugged in with the
-    // calculator window.
+    if (release.rangeEdit)
+        emit rangeEditRequested();
 }
 
 void SheetGrid::StringGrid6DblClick()

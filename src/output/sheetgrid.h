@@ -29,6 +29,8 @@ signals:
     void pointerReleased(const QPoint &globalPos);
     // A double click that needs the keypad, unit, calculator or data-entry window.
     void entryRequested(const sheetclick::Request &request);
+    // A left drag within "圧縮率" or "提出率" over different rows: the calculator asks for the rate.
+    void rangeEditRequested();
 
 private:
     void createMenu();

@@ -72,10 +72,15 @@ cp932::Encoded encodeLines(const QStringList &lines)
 Result<WriteReport> writeLines(const QString &path, const QStringList &lines)
 {
     const cp932::Encoded encoded = encodeLines(lines);
-    const Status written = safefile::write(path, encoded.bytes);
+    const Status written = writeBytes(path, encoded.bytes);
     if (!written)
         return Result<WriteReport>::failure(written.error());
     return WriteReport{encoded.substitutions};
+}
+
+Status writeBytes(const QString &path, const QByteArray &bytes)
+{
+    return safefile::write(path, bytes);
 }
 
 QString substitutionNotice(const QString &path, const QList<cp932::Substitution> &substitutions)

@@ -28,6 +28,8 @@ cp932::Encoded encodeLines(const QStringList &lines);
 // Writes the lines through the safe writer: the file is replaced only once the new content is
 // complete on the disk, and a failure leaves the old one as it was.
 Result<WriteReport> writeLines(const QString &path, const QStringList &lines);
+// Writes bytes that are already encoded, in the same way.
+Status writeBytes(const QString &path, const QByteArray &bytes);
 
 // The message that tells the user which characters were replaced in a saved file.
 QString substitutionNotice(const QString &path, const QList<cp932::Substitution> &substitutions);

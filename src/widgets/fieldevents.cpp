@@ -79,6 +79,24 @@ void onLeave(QWidget *widget, std::function<void()> handler)
     });
 }
 
+void onEnter(QWidget *widget, std::function<void()> handler)
+{
+    new Hook(widget, QEvent::FocusIn, [handler](QEvent *e) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(e)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            handler();
+        return false;
+    });
+}
+
+void onMouseEnter(QWidget *widget, std::function<void()> handler)
+{
+    new Hook(widget, QEvent::Enter, [handler](QEvent *) {
+        handler();
+        return false;
+    });
+}
+
 void onKeyDown(QWidget *widget, std::function<bool(QKeyEvent *)> handler)
 {
     new Hook(widget, QEvent::KeyPress,

@@ -18,6 +18,10 @@ void onClick(QWidget *widget, std::function<void()> handler);
 void onDoubleClick(QWidget *widget, std::function<void()> handler);
 // Focus moves from the control to another control of the same window.
 void onLeave(QWidget *widget, std::function<void()> handler);
+// The focus comes into the control (from anywhere).
+void onEnter(QWidget *widget, std::function<void()> handler);
+// The pointer moves onto the control.
+void onMouseEnter(QWidget *widget, std::function<void()> handler);
 // A key goes down; the handler returns true to drop the key.
 void onKeyDown(QWidget *widget, std::function<bool(QKeyEvent *)> handler);
 void onKeyUp(QWidget *widget, std::function<void(QKeyEvent *)> handler);

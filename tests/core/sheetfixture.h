@@ -20,22 +20,22 @@ struct SheetFixture {
     // A line by its cells; amounts default to quantity × price.
     struct Line {
         QString name;
-        num::Real price = 0;
-        num::Real quantity = 1;
+        double price = 0;
+        double quantity = 1;
         QString code = u"107"_qs;
         QString kind = u"通常品"_qs;
         QString spec1 = {};
         QString spec2 = {};
         QString category = {};
         QString unit = u"個"_qs;
-        std::optional<num::Real> compressed = {};
-        std::optional<num::Real> submitted = {};
-        num::Real labour = 0;
-        num::Real accessories = 0;
-        num::Real mounting = 0;
-        num::Real painting = 0;
-        num::Real ceiling = 0;
-        num::Real consumables = 0;
+        std::optional<double> compressed = {};
+        std::optional<double> submitted = {};
+        double labour = 0;
+        double accessories = 0;
+        double mounting = 0;
+        double painting = 0;
+        double ceiling = 0;
+        double consumables = 0;
     };
 
     SheetFixture()
@@ -79,7 +79,7 @@ struct SheetFixture {
         if (doc.lines.rowCount() <= r + 1)
             doc.lines.setRowCount(r + 2);
         TextGrid &t = doc.lines;
-        auto set = [&](int c, num::Real v) { t.setCell(c, r, num::shortest(v)); };
+        auto set = [&](int c, double v) { t.setCell(c, r, num::shortest(v)); };
         t.setCell(No, r, QString::number(r));
         t.setCell(Item, r, doc.items.cell(itemcol::Name, item));
         t.setCell(C, r, l.code);

@@ -168,6 +168,25 @@ TEST(Figures, NetFigure)
     }
 }
 
+// The keypad asks without a point key and an empty display; cancelling or entering nothing keeps
+// the rate, a value replaces it.
+TEST(Figures, NetRateEntryThroughTheKeypad)
+{
+    struct Case { std::optional<QString> answer; const char16_t *rate; } cases[] = {
+        {u"120"_qs, u"120"}, {QString(), u"100"}, {std::nullopt, u"100"},
+    };
+    for (const auto &c : cases) {
+        SheetFixture f;
+        f.host.keypadAnswers = {c.answer};
+        figures::netRateEntry(f.doc, f.host);
+        ASSERT_EQ(f.host.keypadShown.size(), 1);
+        EXPECT_EQ(f.host.keypadShown[0].preset, QString());
+        EXPECT_FALSE(f.host.keypadShown[0].pointKey);
+        EXPECT_EQ(f.doc.settings.Edit56, QString::fromUtf16(c.rate));
+        EXPECT_EQ(f.doc.keypadText, QString());
+    }
+}
+
 TEST(Figures, NetRateEntryAndBadRate)
 {
     SheetFixture f;

@@ -54,6 +54,40 @@ TEST(LineCalculation, CorrectedQuantity)
     }
 }
 
+// Every step is a double: q = 105 / 100 is the double nearest 1.05, and 1.05 × 3630 = 3811.5
+// exactly, which rounds to even. q = 115 / 100 is the double 1.149999…, so q × 330 is
+// 379.49999999999994 and rounds down where decimal arithmetic would give 379.5 and 380. The
+// registration calculation gives the same amounts.
+TEST(LineCalculation, AmountsAreComputedInDouble)
+{
+    struct Case { const char16_t *allowance, *price, *corrected, *material; } cases[] = {
+        {u"105", u"3630", u"1.05", u"3812"},
+        {u"115", u"330", u"1.15", u"379"},
+    };
+    for (const auto &c : cases) {
+        Fixture f;
+        f.doc.settings.CheckBox7 = true;
+        f.addLine({{C, u"145"_qs}, {Allowance, QString::fromUtf16(c.allowance)}, {Price, QString::fromUtf16(c.price)}});
+        ASSERT_TRUE(f.recalc());
+        const auto name = QString::fromUtf16(c.allowance).toStdString();
+        EXPECT_EQ(f.cell(Corrected), QString::fromUtf16(c.corrected)) << name;
+        EXPECT_EQ(f.cell(Material), QString::fromUtf16(c.material)) << name;
+        EXPECT_EQ(f.cell(Compressed), QString::fromUtf16(c.material)) << name;
+
+        linecalc::EntryFields fields;
+        fields.kind = u"通常品"_qs;
+        fields.codeClass = u"145"_qs;
+        fields.quantity = u"1"_qs;
+        fields.allowance = QString::fromUtf16(c.allowance);
+        fields.price = QString::fromUtf16(c.price);
+        const auto entry = linecalc::calculateEntry(fields, {20000, 3, true, false});
+        ASSERT_TRUE(entry);
+        EXPECT_EQ(entry->corrected, QString::fromUtf16(c.corrected)) << name;
+        EXPECT_EQ(entry->material, QString::fromUtf16(c.material)) << name;
+        EXPECT_EQ(entry->compressed, QString::fromUtf16(c.material)) << name;
+    }
+}
+
 TEST(LineCalculation, MinimumsOfAccessoriesMountingAndCeiling)
 {
     Fixture f;

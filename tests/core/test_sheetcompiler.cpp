@@ -107,7 +107,7 @@ namespace {
 // An estimate of one item whose derived cost row of the given kind has the amount `sum`.
 struct CostRowCase {
     int kind; // 0 painting, 1 ceiling openings, 2 labour
-    num::Real sum;
+    double sum;
     const char16_t *submission;
     bool switchedOff;
     const char16_t *shown;
@@ -160,11 +160,20 @@ TEST(SheetCompiler, CompressedAmountsOfCostRows)
     EXPECT_EQ(f.at(Compressed, f.rowNamed(u"労 務 費"_qs)), u"801"_qs);
     EXPECT_EQ(f.at(Compressed, f.rowNamed(u"合　　計"_qs)), u"1602"_qs);
     EXPECT_EQ(f.at(Compressed, 1), u"1602"_qs);
+
+    // The rate is divided by 100 first, in double: 115 ÷ 100 × 330 is 379.49999999999994, so the
+    // labour row shows 379 where decimal arithmetic would round 379.5 to 380.
+    SheetFixture g;
+    const int q = g.addItem(u"1.電灯設備工事"_qs);
+    g.doc.items.setCell(itemcol::LabourCompression, q, u"115"_qs);
+    g.addLine(q, {.name = u"器具"_qs, .labour = 330});
+    ASSERT_TRUE(g.compile());
+    EXPECT_EQ(g.at(Compressed, g.rowNamed(u"労 務 費"_qs)), u"379"_qs);
 }
 
 TEST(SheetCompiler, ConsumablesRowAbsorbsTheRoundingOfTheItemTotal)
 {
-    struct Case { num::Real consumables; const char16_t *row, *total; } cases[] = {
+    struct Case { double consumables; const char16_t *row, *total; } cases[] = {
         {3210, u"2754", u"123000"},
         {80, u"80", u"123456"},
     };
@@ -254,7 +263,7 @@ TEST(SheetCompiler, HiddenSiteExpensesLeaveTheRoundingToOverhead)
         f.doc.settings.CheckBox4 = !c.overheadShown;
         f.doc.settings.Edit24 = u"45678"_qs;
         f.addItem(u"1.電灯設備工事"_qs);
-        f.addLine(1, {.name = u"器具"_qs, .price = num::Real(c.overheadShown ? 1188889 : 1234567)});
+        f.addLine(1, {.name = u"器具"_qs, .price = double(c.overheadShown ? 1188889 : 1234567)});
         ASSERT_TRUE(f.compile());
         EXPECT_EQ(f.rowNamed(u"現場雑費"_qs), 0);
         if (c.overheadShown) {
@@ -266,7 +275,7 @@ TEST(SheetCompiler, HiddenSiteExpensesLeaveTheRoundingToOverhead)
 
 TEST(SheetCompiler, OverheadFormulaAndRounding)
 {
-    struct Case { double verj; num::Real direct; double rate; bool autoRound; const char16_t *mode; const char16_t *overhead; } cases[] = {
+    struct Case { double verj; double direct; double rate; bool autoRound; const char16_t *mode; const char16_t *overhead; } cases[] = {
         {0, 100000, 9, false, u"手動計算", u"9000"},
         {4, 100000, 9, false, u"手動計算", u"9540"}, // on direct cost plus site expenses of 6000
         {2, 100000, 9, false, u"手動計算", u"0"},
@@ -524,6 +533,27 @@ TEST(SheetCompiler, SeparatedLayout)
         EXPECT_EQ(f.column(Submitted, first, last), c.amounts);
         EXPECT_EQ(f.rowNamed(u"xxx"_qs), 0);
         EXPECT_EQ(f.doc.sheet.rowCount(), last + 5);
+    }
+}
+
+// An item without lines has no line above 300 either, so the end step reserves its rows as for any
+// other item: its section stays, with the reserved blank row once the placeholders are removed.
+TEST(SheetCompiler, SeparatedLayoutReservesForAnItemWithoutLines)
+{
+    for (bool keepParents : {true, false}) {
+        SheetFixture f;
+        f.doc.settings.CheckBox17 = true;
+        f.doc.settings.CheckBox5 = keepParents;
+        f.addItem(u"1.電灯設備工事"_qs);
+        const int lighting = f.addItem(u"1-1.照明"_qs, 2);
+        f.addLine(lighting, {.name = u"器具"_qs, .price = 1000, .labour = 2000});
+        ASSERT_TRUE(f.compile());
+        const int first = f.doc.irow1 + 1;
+        EXPECT_EQ(f.column(Name, first, first + 9),
+                  texts({u"1.電灯設備工事", u"", u"", u"", u"1-1.照明", u"器具", u"", u"労 務 費", u"", u"合　　計"}))
+            << keepParents;
+        EXPECT_EQ(f.rowNamed(u"xxx"_qs), 0);
+        EXPECT_EQ(f.doc.pagisu, 2);
     }
 }
 

@@ -11,7 +11,7 @@ TEST(SheetPasses, MergesRunsOfEqualRows)
 {
     SheetFixture f;
     const int p = f.addItem(u"1.電灯設備工事"_qs);
-    for (num::Real quantity : {2, 3, 5})
+    for (double quantity : {2, 3, 5})
         f.addLine(p, {.name = u"VVF"_qs, .price = 100, .quantity = quantity, .spec1 = u"1.6-2C"_qs, .category = u"天井"_qs});
     f.doc.lines.setCell(linecol::Compression, 2, u"80"_qs);
     f.addLine(p, {.name = u"VVF"_qs, .price = 100, .quantity = 1, .spec1 = u"2.0-2C"_qs});
@@ -45,7 +45,7 @@ TEST(SheetPasses, DifferentPricesGetTheCategorySuffix)
         SheetFixture f;
         f.doc.settings.CheckBox1 = c.byCategory;
         const int p = f.addItem(u"1.電灯設備工事"_qs);
-        for (num::Real price : {100, 120})
+        for (double price : {100, 120})
             f.addLine(p, {.name = u"VVF"_qs, .price = price, .code = QString::fromUtf16(c.code), .spec1 = u"1.6-2C"_qs,
                           .category = u"天井"_qs});
         f.doc.lines.setCell(linecol::D, 2, u"02"_qs); // a different material for the price check
@@ -91,7 +91,7 @@ TEST(SheetPasses, PageCountSkipsRowsWithoutAmount)
     SheetFixture f;
     const int p = f.addItem(u"1.電灯設備工事"_qs);
     for (int i = 0; i < 40; ++i)
-        f.addLine(p, {.name = u"器具%1"_qs.arg(i), .price = num::Real(i < 8 ? 0 : 100)});
+        f.addLine(p, {.name = u"器具%1"_qs.arg(i), .price = double(i < 8 ? 0 : 100)});
     ASSERT_TRUE(f.compile());
     EXPECT_EQ(f.doc.pagisu, 1); // 32 priced lines + 3 rows
 }

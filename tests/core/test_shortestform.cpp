@@ -11,12 +11,12 @@ namespace {
 
 // The shortest form as printf's 15 significant digits give it: plain decimal text, scientific
 // from 15 integer digits on and below 0.00001.
-std::string viaPrintf(long double value)
+std::string viaPrintf(double value)
 {
     if (value == 0)
         return "0";
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14Le", value);
+    std::snprintf(buf, sizeof buf, "%.14e", value);
     std::string text(buf);
     const bool negative = text[0] == '-';
     const size_t e = text.find('e');
@@ -61,26 +61,26 @@ std::string viaPrintf(long double value)
 // the rounding of exact halves included.
 TEST(ShortestForm, AgreesWithPrintfDigits)
 {
-    const long double special[] = {0.1L, 0.3L, 1.0L / 3, 2.0L / 3, 100000000000000.5L, 100000000000001.5L,
-                                   999999999999999.5L, 99999999999999.95L, 0.00001L, 0.0000099999L,
-                                   1e15L - 0.5L, 1e-5L * (1 - 1e-18L), 1234.56L, 800.8L, 0.5L, 2.5L,
-                                   123456789012345.6L, 4503599627370495.5L, 9.999999999999995L, 0.15L};
-    for (long double v : special) {
-        EXPECT_EQ(num::shortest(v).toStdString(), viaPrintf(v)) << double(v);
-        EXPECT_EQ(num::shortest(-v).toStdString(), viaPrintf(-v)) << double(v);
+    const double special[] = {0.1, 0.3, 1.0 / 3, 2.0 / 3, 100000000000000.5, 100000000000001.5,
+                                   999999999999999.5, 99999999999999.95, 0.00001, 0.0000099999,
+                                   1e15 - 0.5, 1e-5 * (1 - 1e-18), 1234.56, 800.8, 0.5, 2.5,
+                                   123456789012345.6, 4503599627370495.5, 9.999999999999995, 0.15};
+    for (double v : special) {
+        EXPECT_EQ(num::shortest(v).toStdString(), viaPrintf(v)) << v;
+        EXPECT_EQ(num::shortest(-v).toStdString(), viaPrintf(-v)) << v;
     }
     for (int a = 1; a < 3000; ++a) {
         for (int b = 1; b <= 24; ++b) {
-            const long double v = (long double)(a) / b;
+            const double v = (double)(a) / b;
             ASSERT_EQ(num::shortest(v).toStdString(), viaPrintf(v)) << a << "/" << b;
-            const long double rate = 0.8L * a / b;
+            const double rate = 0.8 * a / b;
             ASSERT_EQ(num::shortest(rate).toStdString(), viaPrintf(rate)) << a << "/" << b;
         }
     }
     std::mt19937_64 random(20240611);
     std::uniform_real_distribution<double> exponent(-7, 17);
     for (int i = 0; i < 200000; ++i) {
-        const long double v = std::pow(10.0L, (long double)exponent(random)) * (1 + (long double)(random() % 1000000) / 1e6L);
-        ASSERT_EQ(num::shortest(v).toStdString(), viaPrintf(v)) << double(v);
+        const double v = std::pow(10.0, exponent(random)) * (1 + (double)(random() % 1000000) / 1e6);
+        ASSERT_EQ(num::shortest(v).toStdString(), viaPrintf(v)) << v;
     }
 }

@@ -113,6 +113,34 @@ TEST(Views, ItemViewCopiesTheCurrentItemsLines)
     EXPECT_EQ(f.doc.items.cell(itemcol::Lines, 2), QString());
 }
 
+// The item view numbers the lines in input order and copies the item's lines in that order; the
+// table ends in code order with lines of equal keys in input order, as sorting the input-ordered
+// table gives them.
+TEST(Views, ItemViewOrdersAsInputOrderThenCodeOrder)
+{
+    Fixture f;
+    f.addLine(u"1.a"_qs, u"y"_qs, {}, 40); // equal code keys: the price tells them apart
+    f.addLine(u"1.a"_qs, u"y"_qs, {}, 7);
+    f.addLine(u"1.a"_qs, u"x"_qs, {}, 12);
+    f.addLine(u"2.b"_qs, u"w"_qs, {}, 3);
+    f.doc.lines.setCell(Price, 1, u"400"_qs);
+    f.doc.lines.setCell(Price, 2, u"70"_qs);
+    f.doc.tree_count = 2;
+    f.doc.items.setCell(itemcol::Name, 1, u"1.a"_qs);
+    f.doc.items.setCell(itemcol::Name, 2, u"2.b"_qs);
+    f.doc.nodrow = 1;
+    f.doc.koumokumei = u"1.a"_qs;
+    views::itemView(f.doc, f.host);
+    QStringList view;
+    for (int r = 1; r <= 3; ++r)
+        view.append(f.doc.itemView.cell(Name, r) + f.doc.itemView.cell(Price, r) + u'/' + f.doc.itemView.cell(InputNo, r));
+    EXPECT_EQ(view, (QStringList{u"y70/2"_qs, u"x/3"_qs, u"y400/4"_qs}));
+    EXPECT_EQ(f.column(Name), (QStringList{u"w"_qs, u"x"_qs, u"y"_qs, u"y"_qs}));
+    EXPECT_EQ(f.column(Price), (QStringList{QString(), QString(), u"70"_qs, u"400"_qs}));
+    EXPECT_EQ(f.column(InputNo), (QStringList{u"1"_qs, u"3"_qs, u"2"_qs, u"4"_qs}));
+    EXPECT_EQ(f.column(No), (QStringList{u"1"_qs, u"2"_qs, u"3"_qs, u"4"_qs}));
+}
+
 TEST(LineTable, WholeViewRemovesLinesWithoutItemAndRecounts)
 {
     Fixture f;

@@ -1,8 +1,14 @@
+#include "storage/records.h"
+#include "storage/textfile.h"
+
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -150,4 +156,77 @@ TEST(Cli, SetRecompilesAndAppliesTheSettings)
     // Without tax shown, and with a dearer labour price, the total grows by more than the tax.
     EXPECT_GT(value(r.out, u"sougoukei"_qs), value(before.out, u"sougoukei"_qs) - value(before.out, u"syouhizeigaku"_qs));
     EXPECT_EQ(value(r.out, u"kidou"_qs), 0);
+}
+
+namespace {
+
+// A copy of the sample estimate (or of the standard values) with one field or line changed.
+QString changedCopy(const QTemporaryDir &dir, const QString &name, const QString &source,
+                    const std::function<void(QStringList &)> &change)
+{
+    QStringList lines = textfile::readLines(source).value();
+    change(lines);
+    const QString path = dir.filePath(name);
+    EXPECT_TRUE(textfile::writeLines(path, lines).ok());
+    return path;
+}
+
+void setField(QStringList &lines, int record, int field, const QString &text)
+{
+    QStringList fields = records::split(lines[record]);
+    fields[field] = text;
+    lines[record] = records::join(fields);
+}
+
+// Record of item-table row 1 and of line 1 in the sample: five header records and an empty one,
+// then the items (their number is record 4, field 8), then the lines.
+constexpr int firstItemRecord = 6;
+int firstLineRecord(const QStringList &lines)
+{
+    return firstItemRecord + records::split(lines[4])[8].toInt();
+}
+
+} // namespace
+
+// A compilation refused with a message, or a number that does not read in a settings file, ends
+// with exit status 1: the message on standard error, the output still printed, and resave writes
+// nothing.
+TEST(Cli, StopsWithAMessageExitOneAndPrintEverything)
+{
+    QTemporaryDir dir;
+    const QString noLineName = changedCopy(dir, u"noline.kas"_qs, sample, [](QStringList &lines) {
+        setField(lines, firstLineRecord(lines), 7, QString());
+    });
+    // Read makes item row 2 current (row 1 has sub-items); without a name there is no current item.
+    const QString noItemName = changedCopy(dir, u"noitem.kas"_qs, sample, [](QStringList &lines) {
+        setField(lines, firstItemRecord + 1, 5, u"無し"_qs);
+    });
+    const QString folder = QStringLiteral(SOLVARA_BIN_DIR "/");
+    const QString badLabourPrice = changedCopy(dir, u"bad.kxt"_qs, folder + u"setutei.kxt"_qs,
+                                               [](QStringList &lines) { lines[18] = u"2万"_qs; });
+    QDir(dir.path()).mkdir(u"program"_qs);
+    for (const QString &file : QDir(folder).entryList({u"*.kxt"_qs, u"*.DATA"_qs, u"*.ini"_qs, u"*.wav"_qs}))
+        QFile::copy(folder + file, dir.filePath(u"program/"_qs + file));
+    QFile::remove(dir.filePath(u"program/setutei.kxt"_qs));
+    QFile::copy(badLabourPrice, dir.filePath(u"program/setutei.kxt"_qs));
+
+    struct Case { QStringList args; const char16_t *message; } cases[] = {
+        {{u"totals"_qs, noLineName}, u"データーを入力してください！"},
+        {{u"totals"_qs, noItemName}, u"項目を入力してください！"},
+        {{u"totals"_qs, sample, u"--settings"_qs, badLabourPrice}, u"'2万'"},
+        {{u"--program-dir"_qs, dir.filePath(u"program"_qs), u"totals"_qs, sample}, u"'2万'"},
+    };
+    for (const auto &c : cases) {
+        const std::string name = c.args.join(u' ').toStdString();
+        const CliRun r = cli(c.args);
+        EXPECT_EQ(r.exitCode, 1) << name;
+        EXPECT_TRUE(r.err.contains(QString::fromUtf16(c.message))) << name << r.err.toStdString();
+        EXPECT_TRUE(r.out.contains(u"st1count\t"_qs)) << name;
+    }
+    for (const QString &estimate : {noLineName, noItemName}) {
+        const QString out = dir.filePath(u"out.kas"_qs);
+        const CliRun r = cli({u"resave"_qs, estimate, out});
+        EXPECT_EQ(r.exitCode, 1) << estimate.toStdString();
+        EXPECT_FALSE(QFile::exists(out)) << estimate.toStdString();
+    }
 }

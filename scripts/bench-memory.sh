@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Time and peak memory of solvara-cli on large generated estimates (run on demand, not in CI):
+#   scripts/bench-memory.sh [BUILD_DIR] [RUNS]
+# For each size, writes the benchmarks' large estimate and runs `solvara-cli COMMAND` RUNS times
+# under /usr/bin/time -v; prints the median wall time and the median peak resident set size.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${1:-$root/build}
+runs=${2:-3}
+bin=$build/bin
+[ -x /usr/bin/time ] || { echo "needs /usr/bin/time (Debian package time)" >&2; exit 2; }
+cmake --build "$build" -j2 --target solvara-cli solvara_largeestimate >/dev/null
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+printf '%-8s %-7s %9s %10s %12s\n' lines command file_MB seconds peak_MB
+for lines in 10000 100000 263000; do
+  file=$work/large$lines.kas
+  "$bin/solvara_largeestimate" "$lines" "$file"
+  size=$(awk -v b="$(stat -c %s "$file")" 'BEGIN { printf "%.1f", b / 1048576 }')
+  for command in totals sheet; do
+    : >"$work/times"
+    : >"$work/peaks"
+    for ((i = 0; i < runs; i++)); do
+      /usr/bin/time -v "$bin/solvara-cli" --program-dir "$bin" "$command" "$file" >/dev/null 2>"$work/log" || true
+      awk -F': ' '/Elapsed \(wall clock\)/ { n = split($2, t, ":"); s = 0; for (k = 1; k <= n; k++) s = s * 60 + t[k]; print s }' \
+        "$work/log" >>"$work/times"
+      awk -F': ' '/Maximum resident set size/ { printf "%.1f\n", $2 / 1024 }' "$work/log" >>"$work/peaks"
+    done
+    printf '%-8s %-7s %9s %10s %12s\n' "$lines" "$command" "$size" "$(median <"$work/times")" "$(median <"$work/peaks")"
+  done
+done
