@@ -28,7 +28,9 @@ if(SOLVARA_SANITIZE OR SOLVARA_FUZZ)
   if(SOLVARA_FUZZ)
     set(sanitizers fuzzer-no-link,${sanitizers})
   endif()
+  # Frame pointers keep the reports' stacks whole; the fuzz build adds line numbers (-g), which the
+  # sanitizer build leaves out so that ccache can share its objects between checkouts.
   target_compile_options(solvara_config INTERFACE -fsanitize=${sanitizers} -fno-sanitize-recover=undefined
-    -fno-omit-frame-pointer -g)
+    -fno-omit-frame-pointer $<$<BOOL:${SOLVARA_FUZZ}>:-g>)
   target_link_options(solvara_config INTERFACE -fsanitize=address,undefined)
 endif()
