@@ -2,7 +2,8 @@
 # Time and peak memory of solvara-cli on large generated estimates (run on demand, not in CI):
 #   scripts/bench-memory.sh [BUILD_DIR] [RUNS]
 # For each size, writes the benchmarks' large estimate and runs `solvara-cli COMMAND` RUNS times
-# under /usr/bin/time -v; prints the median wall time and the median peak resident set size.
+# under /usr/bin/time -v; prints the medians of the wall time, the processor time (user + system,
+# steadier than the wall time on a busy machine) and the peak resident set size.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${1:-$root/build}
@@ -15,7 +16,7 @@ trap 'rm -rf "$work"' EXIT
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
-printf '%-8s %-7s %9s %10s %12s\n' lines command file_MB seconds peak_MB
+printf '%-8s %-7s %9s %10s %10s %12s\n' lines command file_MB seconds cpu_s peak_MB
 for lines in 10000 100000 263000; do
   file=$work/large$lines.kas
   "$bin/solvara_largeestimate" "$lines" "$file"
@@ -23,12 +24,15 @@ for lines in 10000 100000 263000; do
   for command in totals sheet; do
     : >"$work/times"
     : >"$work/peaks"
+    : >"$work/cpu"
     for ((i = 0; i < runs; i++)); do
       /usr/bin/time -v "$bin/solvara-cli" --program-dir "$bin" "$command" "$file" >/dev/null 2>"$work/log" || true
       awk -F': ' '/Elapsed \(wall clock\)/ { n = split($2, t, ":"); s = 0; for (k = 1; k <= n; k++) s = s * 60 + t[k]; print s }' \
         "$work/log" >>"$work/times"
       awk -F': ' '/Maximum resident set size/ { printf "%.1f\n", $2 / 1024 }' "$work/log" >>"$work/peaks"
+      awk -F': ' '/(User|System) time \(seconds\)/ { s += $2 } END { printf "%.2f\n", s }' "$work/log" >>"$work/cpu"
     done
-    printf '%-8s %-7s %9s %10s %12s\n' "$lines" "$command" "$size" "$(median <"$work/times")" "$(median <"$work/peaks")"
+    printf '%-8s %-7s %9s %10s %10s %12s\n' "$lines" "$command" "$size" "$(median <"$work/times")" \
+      "$(median <"$work/cpu")" "$(median <"$work/peaks")"
   done
 done

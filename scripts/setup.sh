@@ -7,10 +7,14 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 packages=(
   cmake ninja-build g++ pkg-config ccache lld
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-multimedia-dev
+  qt6-base-dev qt6-multimedia-dev qt6-translations-l10n
   libxlsxwriter-dev libzip-dev zipcmp zipmerge ziptool libpugixml-dev
   fonts-ipafont-mincho fonts-ipafont-gothic
   xvfb xauth poppler-utils imagemagick sox
+  dpkg-dev desktop-file-utils libxml2-utils
+  # The workbook tests open the written workbooks in LibreOffice; Carlito measures the workbooks'
+  # default font as the spreadsheet application does.
+  libreoffice-calc-nogui fonts-crosextra-carlito
 )
 missing=()
 for p in "${packages[@]}"; do

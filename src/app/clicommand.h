@@ -64,6 +64,8 @@ public:
     virtual bool takesSet(const QString &name) const { return false; }
     // Files the command reads; each must be readable before anything runs, else exit 2.
     virtual QStringList inputFiles() const { return {}; }
+    // Whether the command paints (a PDF): it then runs in a QGuiApplication for the fonts.
+    virtual bool paints() const { return false; }
     // Whether the command needs the program folder's standard values (most do).
     virtual bool needsStandardValues() const { return true; }
     // Runs the command; returns the exit status (0 success, 1 stopped with a message).

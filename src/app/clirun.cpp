@@ -2,6 +2,7 @@
 
 #include "app/clicommand.h"
 #include "estimate/settingscontrols.h"
+#include "storage/programfiles.h"
 
 #include <QFileInfo>
 
@@ -28,8 +29,9 @@ bool readable(const QString &path)
 // The files the command needs must be there before anything runs.
 QString unusableInput(const CliOptions &o, const CliCommand &command, const QString &programFolder)
 {
-    if (command.needsStandardValues() && !readable(programFolder + u"setutei.kxt"_qs))
-        return u"cannot read the standard values %1setutei.kxt"_qs.arg(programFolder);
+    const QString standardValues = programfiles::readPath(programFolder, u"setutei.kxt"_qs);
+    if (command.needsStandardValues() && !readable(standardValues))
+        return u"cannot read the standard values %1"_qs.arg(standardValues);
     for (const QString &file : command.inputFiles())
         if (!readable(file))
             return u"cannot read the file %1"_qs.arg(file);
@@ -71,6 +73,15 @@ int runCli(const QStringList &arguments, FILE *out, FILE *err)
     if (command->needsStandardValues())
         session.start();
     return command->run(session);
+}
+
+bool cliPaints(const QStringList &arguments)
+{
+    const CliParse parse = parseCliArguments(arguments);
+    if (!parse.options)
+        return false;
+    const std::unique_ptr<CliCommand> command = findCommand(parse.options->command);
+    return command && command->paints();
 }
 
 QString cliUsage()

@@ -9,3 +9,6 @@
 int runCli(const QStringList &arguments, FILE *out, FILE *err);
 
 QString cliUsage();
+
+// Whether the command line names a command that paints, and so needs a QGuiApplication.
+bool cliPaints(const QStringList &arguments);

@@ -2,13 +2,18 @@
 
 #include "entry/tform3.h"
 #include "entry/tform6.h"
+#include "storage/usersettings.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QUrl>
 #ifdef SOLVARA_HAVE_MULTIMEDIA
 #include <QSoundEffect>
@@ -25,6 +30,32 @@ QString qtFilter(const QString &filter)
     if (parts.size() != 2)
         return filter;
     return parts[0] + u" ("_qs + parts[1] + u')';
+}
+
+// The buttons read as the program names them, without the keyboard hints of Qt's catalogue.
+void nameButtons(QMessageBox &box)
+{
+    const std::pair<QMessageBox::StandardButton, QString> names[] = {
+        {QMessageBox::Ok, u"OK"_qs},
+        {QMessageBox::Yes, u"はい"_qs},
+        {QMessageBox::No, u"いいえ"_qs},
+        {QMessageBox::Cancel, u"キャンセル"_qs},
+    };
+    for (const auto &[which, text] : names)
+        if (QAbstractButton *button = box.button(which))
+            button->setText(text);
+}
+
+bool isEstimateFilter(const QString &filter)
+{
+    return filter.endsWith(u"*.kas");
+}
+
+// Dialogs start in the folder of the estimate last opened or saved, else in the user's documents.
+QString startFolder()
+{
+    const QString folder = usersettings::estimateFolder();
+    return folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) : folder;
 }
 
 } // namespace
@@ -62,6 +93,7 @@ Host::Button QtHost::message(MessageKind kind, const QString &caption, const QSt
     if (buttons & Cancel)
         standard |= QMessageBox::Cancel;
     box.setStandardButtons(standard);
+    nameButtons(box);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Yes;
@@ -108,19 +140,32 @@ QString QtHost::clipboardText()
 
 std::optional<QString> QtHost::openFileName(const QString &filter)
 {
-    const QString name = QFileDialog::getOpenFileName(m_parent, QString(), QString(), qtFilter(filter));
+    const QString name = QFileDialog::getOpenFileName(m_parent, QString(), startFolder(), qtFilter(filter));
     if (name.isEmpty())
         return std::nullopt;
+    if (isEstimateFilter(filter))
+        usersettings::rememberEstimateFile(name);
     return name;
 }
 
 std::optional<QString> QtHost::saveFileName(const QString &filter, const QString &presetName)
 {
-    const QString name = QFileDialog::getSaveFileName(m_parent, QString(), presetName, qtFilter(filter),
-                                                      nullptr, QFileDialog::DontConfirmOverwrite);
+    // The proposed name is a job title: a "/" in it would name a folder.
+    QString proposed = presetName;
+    const QString start = QDir(startFolder()).filePath(proposed.replace(u'/', u'／'));
+    const QString name = QFileDialog::getSaveFileName(m_parent, QString(), start, qtFilter(filter), nullptr,
+                                                      QFileDialog::DontConfirmOverwrite);
     if (name.isEmpty())
         return std::nullopt;
+    if (isEstimateFilter(filter))
+        usersettings::rememberEstimateFile(name);
     return name;
+}
+
+void QtHost::openDocument(const QString &path)
+{
+    // Without an application for the file type this does nothing, which is what the user expects.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 std::optional<QString> QtHost::folderName(const QString &title)

@@ -26,6 +26,7 @@ public:
     QString clipboardText() override;
     std::optional<QString> openFileName(const QString &filter) override;
     std::optional<QString> saveFileName(const QString &filter, const QString &presetName) override;
+    void openDocument(const QString &path) override;
     std::optional<QString> folderName(const QString &title) override;
     void silentStop(const QString &where, const QString &text) override;
     std::optional<QString> keypad(const QString &preset, bool pointKey) override;

@@ -1,6 +1,7 @@
 #include "app/screenshots.h"
 
 #include "app/tform1.h"
+#include "catalog/catalogmenu.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -59,6 +60,19 @@ int saveScreenshots(TForm1 &form, const QString &folder)
     if (press(form, u"Button82"_qs)) {
         shoot(u"conditions.png"_qs);
         press(form, u"Button83"_qs);
+    }
+    // The material menu, then the catalog window with the lighting fixtures, in the edit mode too.
+    if (press(form, u"Button13"_qs)) {
+        shoot(u"material-menu.png"_qs);
+        if (catalogmenu::chooseMenu(form.document(), form.host(), 0, 6)) {
+            form.refresh();
+            shoot(u"catalog.png"_qs);
+            if (press(form, u"Button42"_qs)) {
+                shoot(u"catalog-edit-mode.png"_qs);
+                press(form, u"Button98"_qs);
+            }
+            press(form, u"Button43"_qs);
+        }
     }
     // Last: closing the item setup screen may ask for a missing header.
     if (press(form, u"Button14"_qs))

@@ -4,19 +4,29 @@
 #include "estimate/views.h"
 #include "items/header.h"
 #include "storage/estimatefile.h"
+#include "storage/programfiles.h"
 #include "storage/settingsfile.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
+#include <QtMath>
+
+#include <algorithm>
 
 namespace startup {
 
 QString programFolder(const QString &override)
 {
-    QString folder = override.isEmpty() ? QCoreApplication::applicationDirPath() : override;
-    folder = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
-    return folder.endsWith(u'/') ? folder : folder + u'/';
+    return programfiles::programFolder(override);
+}
+
+QSize windowSize(bool fullWidth, const QSize &screen)
+{
+    constexpr int designWidth = 1580;
+    // A window wider than the screen would hide its right-hand buttons, so the design width
+    // gives way to a narrower screen.
+    const int width = fullWidth ? screen.width() : std::min(designWidth, screen.width());
+    const int height = screen.height() <= 768 ? screen.height() : qRound(screen.height() / 1.38);
+    return {width, height};
 }
 
 bool initialize(EstimateDocument &doc, Host &host, const QString &programFolder, const QDate &today)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QSize>
 #include <QString>
 
 class EstimateDocument;
@@ -11,9 +12,14 @@ namespace startup {
 
 inline constexpr char16_t version[] = u"6.16";
 
-// The program folder: `override` when given, else the folder of the running program. Ends with
-// a separator.
+// The program folder: `override` when given, else the folder of the running program or the
+// installed data folder beside it (programfiles::programFolder). Ends with a separator.
 QString programFolder(const QString &override = {});
+
+// The main window's size on a screen of `screen` pixels: 1580 wide, or the screen's width when the
+// option "・起動時に画面幅で表示" (`fullWidth`) is set, never wider than the screen; the screen's
+// height / 1.38, or the whole height on a screen at most 768 high.
+QSize windowSize(bool fullWidth, const QSize &screen);
 
 // The start-up steps of the main window that need no window: caption and version, era and date,
 // paths, the standard values, the initial fields. Returns false when the standard values cannot

@@ -3,6 +3,7 @@
 #include "app/qthost.h"
 #include "app/recoverykeeper.h"
 #include "app/startup.h"
+#include "catalog/catalogscreens.h"
 #include "base/textgridmodel.h"
 #include "calculator/tdentakukun.h"
 #include "entry/lineeditor.h"
@@ -12,6 +13,7 @@
 #include "output/sheetcalculatorlink.h"
 #include "output/sheetgrid.h"
 #include "storage/unsavedwork.h"
+#include "storage/usersettings.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -21,8 +23,11 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QRadioButton>
 #include <QScreen>
+
+#include <utility>
 
 namespace {
 
@@ -83,6 +88,12 @@ void TForm1::setEntryWindows(TForm2 *entry, TForm3 *keypad, TForm6 *units)
     });
     connect(m_lineEditor, &LineEditor::firstRowsRequested, this, &TForm1::Button56Click);
     connect(m_lineEditor, &LineEditor::lastRowsRequested, this, &TForm1::Button114Click);
+    // A row without a line opens the material menu; "Stokの呼出" is the stock button.
+    connect(m_lineEditor, &LineEditor::materialMenuRequested, m_catalog, &CatalogScreens::Button13Click);
+    if (auto *stock = m_lineEditor->popupMenu()->findChild<QAction *>(u"N17"_qs)) {
+        stock->setEnabled(true);
+        connect(stock, &QAction::triggered, m_catalog, &CatalogScreens::Button89Click);
+    }
     // The calculator hands its values to the line editing and to the data entry window.
     if (auto *dentakukun = qobject_cast<Tdentakukun *>(m_calculator)) {
         m_lineEditor->setCalculatorInput([dentakukun] { dentakukun->inputValue(); });
@@ -94,9 +105,11 @@ void TForm1::setEntryWindows(TForm2 *entry, TForm3 *keypad, TForm6 *units)
 void TForm1::FormCreate(const QString &programFolder, const QString &estimateFile)
 {
     startup::initialize(m_doc, *m_host, startup::programFolder(programFolder), QDate::currentDate());
+    m_catalog->FormCreate();
     setStartSize();
     FormResize();
-    startup::openStartFile(m_doc, *m_host, estimateFile);
+    if (startup::openStartFile(m_doc, *m_host, estimateFile) && !estimateFile.isEmpty())
+        usersettings::rememberEstimateFile(estimateFile);
     FormActivate();
     refresh();
     m_dentaku->setFocus();
@@ -163,7 +176,10 @@ void TForm1::refresh()
     m_rounding->setCurrentText(m_doc.settings.ComboBox35);
     m_compressedShown->setChecked(c.RadioButton5);
     m_compressedHidden->setChecked(!c.RadioButton5);
+    m_catalog->refresh();
     applyRowHeights();
+    if (std::exchange(m_doc.controls.windowWidthRequested, false))
+        fitWidthToOption();
     applyScrollRequests();
     applyFocusRequest();
     m_sheet->viewport()->update();

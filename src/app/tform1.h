@@ -7,10 +7,12 @@
 
 #include <memory>
 
+class CatalogScreens;
 class Host;
 class ItemViewGrid;
 class LineEditor;
 class LineGrid;
+class PrintHandler;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -21,6 +23,7 @@ class RecoveryKeeper;
 class SheetGrid;
 class GridView;
 class ConditionScreen;
+class ExportPanel;
 class ItemSetupScreen;
 class SettingsScreen;
 class TForm2;
@@ -51,6 +54,11 @@ public:
     // The line entry windows: the data entry window opened from the grids, and the keypad and
     // unit windows that the host shows when an operation asks for a value.
     void setEntryWindows(TForm2 *entry, TForm3 *keypad, TForm6 *units);
+    // "印刷": the print options window is handed to it once it exists.
+    PrintHandler &printing() { return *m_print; }
+
+    // The material menu and catalog windows with their handlers.
+    CatalogScreens *catalogScreens() const { return m_catalog; }
 
     // Shows the document: caption, control states, the grid of the current view, colours.
     void refresh();
@@ -95,6 +103,7 @@ private:
     // Start-up, activation, layout and closing.
     void FormCreate(const QString &programFolder, const QString &estimateFile);
     void setStartSize();
+    void fitWidthToOption();
     void FormActivate();
     void FormResize();
     void layoutButtonColumn();
@@ -126,8 +135,7 @@ private:
     void Button56Click();
 
     // Left button column and the notice panel.
-    void Button13Click();
-    void Button15Click();
+    void scrollShownGrids(int delta);
     void Button113Click();
     void Button114Click();
     void Button129Click();
@@ -178,4 +186,7 @@ private:
     SettingsScreen *m_settingsScreen = nullptr;  // Panel23
     ConditionScreen *m_conditionScreen = nullptr; // Panel67
     ItemSetupScreen *m_itemScreen = nullptr;      // GroupBox1
+    ExportPanel *m_export = nullptr;              // Panel66, Panel80, Panel72, StringGrid9
+    CatalogScreens *m_catalog = nullptr;          // Panel9, Panel14
+    PrintHandler *m_print = nullptr;
 };

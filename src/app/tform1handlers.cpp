@@ -14,7 +14,9 @@
 #include "storage/estimatefile.h"
 #include "estimate/sheetcompiler.h"
 #include "estimate/views.h"
+#include "export/exportpanel.h"
 #include "output/itemviewgrid.h"
+#include "output/printhandler.h"
 #include "output/sheetgrid.h"
 
 #include <QPushButton>
@@ -33,18 +35,21 @@ const QString codeClose = u"CODE  CLOSE"_qs;
 void TForm1::Button11Click()
 {
     views::itemView(m_doc, *m_host);
+    m_export->cover();
     refresh();
 }
 
 void TForm1::Button12Click()
 {
     views::wholeView(m_doc, *m_host);
+    m_export->cover();
     refresh();
 }
 
 void TForm1::Button16Click()
 {
     sheet::compile(m_doc, *m_host);
+    m_export->cover();
     refresh();
 }
 
@@ -64,8 +69,8 @@ void TForm1::Button2Click()
 
 void TForm1::Button79Click()
 {
-    // Printing is not available yet.
-    m_host->beep();
+    m_print->Button79Click();
+    refresh();
 }
 
 void TForm1::ComboBox35Change(const QString &text)
@@ -90,11 +95,13 @@ void TForm1::Label18Click()
 void TForm1::Button46Click()
 {
     m_settingsScreen->open();
+    m_export->cover();
 }
 
 void TForm1::Button82Click()
 {
     m_conditionScreen->open();
+    m_export->cover();
 }
 
 // The settings screen opened from the estimate sheet, with the cursor in the field of the rate
@@ -169,20 +176,10 @@ void TForm1::Button56Click()
 
 // --- Left button column ------------------------------------------------------------------------
 
-void TForm1::Button13Click()
+void TForm1::scrollShownGrids(int delta)
 {
-    // In the whole view the button scrolls ("UP"); the material menu comes with the catalog.
-    if (m_doc.controls.Button13.text == u"UP")
-        Button52Click();
-}
-
-void TForm1::Button15Click()
-{
-    // In the whole view the button scrolls ("DN"); the catalog window comes with the catalog.
-    if (m_doc.controls.Button15.text != u"DN")
-        return;
     for (GridView *grid : shownGrids())
-        grid->scrollToTopRow(scrollstrips::step(m_doc, 5, grid->model()->rowCount()));
+        grid->scrollToTopRow(scrollstrips::step(m_doc, delta, grid->model()->rowCount()));
 }
 
 void TForm1::Button113Click()

@@ -3,12 +3,17 @@
 
 #include "app/tform1.h"
 
+#include "app/startup.h"
+#include "catalog/catalogscreens.h"
 #include "entry/linegrid.h"
+#include "export/exportpanel.h"
 #include "estimate/settingsscreen.h"
 #include "items/itemsetupscreen.h"
 #include "output/itemviewgrid.h"
+#include "output/printhandler.h"
 #include "output/sheetgrid.h"
 #include "storage/conditionscreen.h"
+#include "widgets/barfit.h"
 
 #include <QComboBox>
 #include <QMenu>
@@ -20,6 +25,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QtMath>
+
+#include <algorithm>
 
 namespace {
 
@@ -69,6 +76,7 @@ W *TForm1::make(QWidget *parent, const QString &name)
 void TForm1::BarRow::place(QWidget *w, int width, int gap)
 {
     w->setGeometry(x, y, width, height);
+    barfit::remember(w);
     x += width + gap;
 }
 
@@ -89,6 +97,10 @@ void TForm1::createWidgets()
     m_column = createButtonColumn(client);
     m_toolbar = createToolbar(client);
     createGrids(client);
+    m_export = new ExportPanel(m_doc, *m_host, m_toolbar, client);
+    for (QObject *control : m_export->namedControls())
+        m_named.insert(control->objectName(), control);
+    connect(m_export, &ExportPanel::documentChanged, this, &TForm1::refresh);
     m_bottomBar = createBottomBar(client);
     m_notice = createNoticePanel(client);
 
@@ -104,6 +116,7 @@ void TForm1::createScreens(QWidget *client)
     m_settingsScreen = new SettingsScreen(m_doc, *m_host, client);
     m_conditionScreen = new ConditionScreen(m_doc, *m_host, client);
     m_itemScreen = new ItemSetupScreen(m_doc, *m_host, client);
+    m_print = new PrintHandler(m_doc, *m_host, this);
     m_settingsScreen->hide();
     m_conditionScreen->hide();
     connect(m_settingsScreen, &SettingsScreen::closed, this, &TForm1::refresh);
@@ -114,6 +127,22 @@ void TForm1::createScreens(QWidget *client)
                 this, handler);
     };
     press(u"Button14", &TForm1::Button14Click);
+
+    // The material catalog handles the buttons of its windows.
+    m_catalog = new CatalogScreens(m_doc, *m_host, client);
+    connect(m_catalog, &CatalogScreens::documentChanged, this, &TForm1::refresh);
+    connect(m_catalog, &CatalogScreens::itemSetupRequested, this, &TForm1::Button14Click);
+    connect(m_catalog, &CatalogScreens::scrollRequested, this, &TForm1::scrollShownGrids);
+    auto catalogPress = [this](const char16_t *name, void (CatalogScreens::*handler)()) {
+        connect(qobject_cast<QPushButton *>(m_named.value(QString::fromUtf16(name))), &QPushButton::clicked,
+                m_catalog, handler);
+    };
+    catalogPress(u"Button13", &CatalogScreens::Button13Click);
+    catalogPress(u"Button15", &CatalogScreens::Button15Click);
+    catalogPress(u"Button89", &CatalogScreens::Button89Click);
+    catalogPress(u"Button161", &CatalogScreens::Button161Click);
+    connect(qobject_cast<QAction *>(m_named.value(u"N51"_qs)), &QAction::triggered, m_catalog,
+            &CatalogScreens::Button161Click);
     press(u"Button46", &TForm1::Button46Click);
     press(u"Button82", &TForm1::Button82Click);
     m_itemLabel->installEventFilter(this);
@@ -211,11 +240,11 @@ QWidget *TForm1::createButtonColumn(QWidget *client)
         b->setText(text);
         return b;
     };
-    connect(button(u"Button13", u"材料選択"_qs), &QPushButton::clicked, this, &TForm1::Button13Click);
+    button(u"Button13", u"材料選択"_qs);
     connect(button(u"Button113", u"UP-MAX"_qs), &QPushButton::clicked, this, &TForm1::Button113Click);
     button(u"Button89", u"Stock"_qs);
     connect(button(u"Button114", u"DN-MAX"_qs), &QPushButton::clicked, this, &TForm1::Button114Click);
-    connect(button(u"Button15", u"前回材料"_qs), &QPushButton::clicked, this, &TForm1::Button15Click);
+    button(u"Button15", u"前回材料"_qs);
     return column;
 }
 
@@ -302,14 +331,26 @@ void TForm1::setStartSize()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QSize area = screen ? screen->geometry().size() : QSize(1580, 1000);
-    int width = m_doc.settings.CheckBox2 ? area.width() : 1580;
-    if (area.width() <= leastWidth)
-        width = area.width();
-    int height = qRound(area.height() / 1.38);
-    if (area.height() <= 768)
-        height = area.height();
     setMinimumWidth(std::min(leastWidth, area.width()));
-    resize(width, height);
+    resize(startup::windowSize(m_doc.settings.CheckBox2, area));
+}
+
+// "・起動時に画面幅で表示" was switched: the window takes the width the option gives and is centred
+// on its screen again.
+void TForm1::fitWidthToOption()
+{
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const int frameWidth = frameGeometry().width() - width();
+    const int wanted = startup::windowSize(m_doc.settings.CheckBox2, screen->geometry().size()).width();
+    const int target = std::min(wanted, area.width() - frameWidth);
+    setMinimumWidth(std::min(minimumWidth(), target));
+    resize(target, height());
+    QRect frame = frameGeometry();
+    frame.moveCenter(area.center());
+    move(std::max(area.left(), frame.left()), std::max(area.top(), frame.top()));
 }
 
 void TForm1::resizeEvent(QResizeEvent *event)
@@ -327,19 +368,24 @@ void TForm1::FormResize()
     const int h = client->height();
 
     m_topBar->setGeometry(0, 0, w, topBarHeight);
+    barfit::fit(m_topBar, m_itemPanel, 150);
+    m_itemLabel->setGeometry(6, 1, m_itemPanel->width() - 12, m_itemLabel->height());
     m_column->setGeometry(0, topBarHeight, columnWidth, h - topBarHeight);
     const int gridLeft = columnWidth + 1;
     const int gridWidth = std::max(100, w - gridLeft - rightMargin);
     m_toolbar->setGeometry(gridLeft, topBarHeight, gridWidth, toolbarHeight);
+    barfit::fit(m_toolbar, qobject_cast<QWidget *>(m_named.value(u"Label72"_qs)), 120);
     const int gridTop = topBarHeight + toolbarHeight;
     const int gridHeight = std::max(60, h - gridTop - 23);
     for (QWidget *grid : {static_cast<QWidget *>(m_lines), static_cast<QWidget *>(m_itemView),
                           static_cast<QWidget *>(m_sheet)})
         grid->setGeometry(gridLeft, gridTop, gridWidth, gridHeight);
     m_bottomBar->setGeometry(gridLeft, h - 2 - bottomBarHeight, gridWidth, bottomBarHeight);
+    m_export->layout(gridWidth, w, QRect(gridLeft, gridTop, gridWidth, gridHeight));
     for (QWidget *screen : {static_cast<QWidget *>(m_settingsScreen), static_cast<QWidget *>(m_conditionScreen),
                             static_cast<QWidget *>(m_itemScreen)})
         screen->setGeometry(0, 0, w, h);
+    m_catalog->layout(w, h);
     m_notice->move(gridLeft + std::max(0, (gridWidth - m_notice->width()) / 2), gridTop + 60);
     layoutButtonColumn();
     applyRowHeights();

@@ -6,16 +6,7 @@ void setNumber(TextGrid &grid, int column, int row, double value)
 {
     char16_t buffer[64];
     const int length = num::shortestTo(value, buffer);
-    const QString &current = grid.cell(column, row);
-    if (current.size() == length) {
-        const QChar *old = current.constData();
-        int i = 0;
-        while (i < length && old[i].unicode() == buffer[i])
-            ++i;
-        if (i == length)
-            return;
-    }
-    grid.setCell(column, row, QString::fromUtf16(buffer, length));
+    grid.setCellText(column, row, QStringView(buffer, length));
 }
 
 void defaultIfBlank(TextGrid &grid, int column, int row, const QString &text)

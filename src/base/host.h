@@ -34,6 +34,10 @@ public:
     // A folder chooser with the given title; the chosen folder without a trailing separator.
     virtual std::optional<QString> folderName(const QString &title) = 0;
 
+    // Opens a file the program has written (a workbook) in the application the desktop uses
+    // for it; nothing happens where there is none.
+    virtual void openDocument(const QString &path) {}
+
     // An operation stopped silently where the program shows nothing (the desktop program ignores
     // it; the command-line program reports where and on what text).
     virtual void silentStop(const QString &where, const QString &text) = 0;

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace num {
 
@@ -65,43 +66,6 @@ int scanNumber(QStringView text, bool integerOnly, char *out, qsizetype capacity
     return i == end ? o : -1;
 }
 
-constexpr double powersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-
-// Plain decimal text of at most 15 digits, as the program writes its cells: the digits and the
-// power of ten are both exact in a double, so one division gives the correctly rounded value
-// that a full parse would give. No locale, no allocation.
-bool quickNumber(QStringView text, double &value)
-{
-    const qsizetype n = text.size();
-    if (n == 0 || n > 17)
-        return false;
-    const QChar *p = text.data();
-    qsizetype i = p[0] == u'-' ? 1 : 0;
-    std::uint64_t mantissa = 0;
-    int digits = 0;
-    int fraction = -1;
-    for (; i < n; ++i) {
-        const char16_t c = p[i].unicode();
-        if (c >= u'0' && c <= u'9') {
-            mantissa = mantissa * 10 + (c - u'0');
-            ++digits;
-            if (fraction >= 0)
-                ++fraction;
-        } else if (c == u'.' && fraction < 0) {
-            fraction = 0;
-        } else {
-            return false;
-        }
-    }
-    if (digits == 0 || digits > 15)
-        return false;
-    double v = double(mantissa);
-    if (fraction > 0)
-        v /= powersOfTen[fraction];
-    value = p[0] == u'-' ? -v : v;
-    return true;
-}
-
 // A value as decimal digits: value = 0.d1d2d3... x 10^exponent, digits without leading zeros.
 struct Decimal {
     bool negative = false;
@@ -112,12 +76,95 @@ struct Decimal {
     char digit(int i) const { return i >= 0 && i < count ? digits[i] : '0'; }
 };
 
+// Writes the decimal digits of u backwards, ending just before `end`, two at a time.
+template <typename Char>
+void writeDigits(std::uint64_t u, Char *end)
+{
+    static constexpr char pairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                                    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                                    "8081828384858687888990919293949596979899";
+    while (u >= 100) {
+        const unsigned pair = unsigned(u % 100) * 2;
+        u /= 100;
+        *--end = Char(pairs[pair + 1]);
+        *--end = Char(pairs[pair]);
+    }
+    if (u >= 10) {
+        *--end = Char(pairs[u * 2 + 1]);
+        *--end = Char(pairs[u * 2]);
+    } else {
+        *--end = Char('0' + u);
+    }
+}
+
+constexpr std::uint64_t powersOfTen64[] = {1ull, 10ull, 100ull, 1000ull, 10000ull, 100000ull, 1000000ull,
+                                           10000000ull, 100000000ull, 1000000000ull, 10000000000ull,
+                                           100000000000ull, 1000000000000ull, 10000000000000ull,
+                                           100000000000000ull, 1000000000000000ull, 10000000000000000ull,
+                                           100000000000000000ull, 1000000000000000000ull,
+                                           10000000000000000000ull};
+
+// The 15 significant digits of a double with a fraction, computed exactly in integers: the value
+// is m x 2^e (e < 0), m x 10^k fits in 128 bits, and shifting the binary point out leaves the
+// digits, the remainder deciding the rounding (an exact half to the even neighbour, as printf
+// rounds). Covers the values whose digits need a scale 10^k with k from 0 to 19; false for others.
+bool fractionDigits(double value, Decimal &d)
+{
+    std::uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    const int biased = int((bits >> 52) & 0x7FF);
+    if (biased == 0 || biased == 0x7FF)
+        return false; // zero, subnormal, infinite, NaN
+    const std::uint64_t mantissa = (bits & ((std::uint64_t(1) << 52) - 1)) | (std::uint64_t(1) << 52);
+    const int exponent = biased - 1075; // |value| = mantissa x 2^exponent
+    if (exponent >= 0 || exponent < -120)
+        return false;
+    using U128 = unsigned __int128;
+    const int shift = -exponent;
+    // floor(log10 |value|), estimated from the binary exponent and corrected below.
+    int exp10 = ((biased - 1023) * 78913) >> 18; // 78913 / 2^18 is log10(2)
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int k = 14 - exp10;
+        if (k < 0 || k > 19)
+            return false;
+        const U128 scaled = U128(mantissa) * powersOfTen64[k];
+        U128 q = scaled >> shift;
+        if (q >= powersOfTen64[15]) {
+            ++exp10;
+            continue;
+        }
+        if (q < powersOfTen64[14]) {
+            --exp10;
+            continue;
+        }
+        const U128 rest = scaled - (q << shift);
+        const U128 half = U128(1) << (shift - 1);
+        if (rest > half || (rest == half && (q & 1) != 0))
+            ++q;
+        if (q == powersOfTen64[15]) {
+            q = powersOfTen64[14];
+            ++exp10;
+        }
+        writeDigits(std::uint64_t(q), d.digits + 15);
+        d.count = 15;
+        while (d.count > 0 && d.digits[d.count - 1] == '0')
+            --d.count;
+        d.negative = value < 0;
+        d.exponent = exp10 + 1;
+        return true;
+    }
+    return false;
+}
+
 // The double's value rounded to `significant` digits (correctly, from its exact binary value),
 // trailing zeros dropped.
 Decimal toDecimal(double value, int significant)
 {
     Decimal d;
     if (value == 0)
+        return d;
+    // Shortest forms are written for every computed cell: the integer path spares to_chars.
+    if (significant == 15 && fractionDigits(value, d))
         return d;
     char buf[48];
     const std::to_chars_result r =
@@ -263,10 +310,8 @@ int writeShortest(const Decimal &d, char16_t *out)
 
 } // namespace
 
-double toNumber(QStringView text)
+double detail::parseNumber(QStringView text)
 {
-    if (double quick; quickNumber(text, quick))
-        return quick;
     char buf[128];
     const int length = scanNumber(text, false, buf, sizeof buf);
     double value = 0;
@@ -294,14 +339,9 @@ qint64 toInteger(QStringView text)
     return value;
 }
 
-double toNumberOr(QStringView text, double fallback)
-{
-    return isBlank(text) ? fallback : toNumber(text);
-}
-
 bool isNumber(QStringView text)
 {
-    if (double quick; quickNumber(text, quick))
+    if (double quick; detail::quickNumber(text, quick))
         return true;
     char buf[128];
     const int length = scanNumber(text, false, buf, sizeof buf);
@@ -315,14 +355,11 @@ int shortestTo(double value, char16_t *out)
     if (std::fabs(value) < 1e15 && value == truncate(value)) {
         std::uint64_t u = std::uint64_t(std::fabs(value));
         int digits = 1;
-        for (std::uint64_t rest = u / 10; rest != 0; rest /= 10)
+        while (digits < 15 && u >= powersOfTen64[digits])
             ++digits;
-        const bool negative = value < 0;
-        if (negative)
-            out[0] = u'-';
-        const int len = (negative ? 1 : 0) + digits;
-        for (int i = len - 1; i >= len - digits; --i, u /= 10)
-            out[i] = char16_t(u'0' + u % 10);
+        const int len = (value < 0 ? 1 : 0) + digits;
+        out[0] = u'-';
+        writeDigits(u, out + len);
         return len;
     }
     if (!std::isfinite(value)) {
@@ -353,19 +390,39 @@ QString grouped(double value)
     return (negative ? u"-"_qs : QString()) + groupDigits(whole) + rest;
 }
 
-QString amount(double value)
+namespace {
+
+QString fixedText(double value, int decimals, int width, bool groupedDigits)
 {
     if (!std::isfinite(value))
-        return nonFinite(value).rightJustified(13);
-    const Decimal d = fixedDecimal(value, 2);
-    const QString sign = d.negative ? u"-"_qs : QString();
+        return nonFinite(value).rightJustified(width);
+    const Decimal d = fixedDecimal(value, decimals);
     QString whole = integerPart(d);
     if (whole.isEmpty())
         whole = u"0"_qs;
-    const QString fraction = fractionPart(d, 2);
-    if (fraction == u"00")
-        return (sign + groupDigits(whole)).rightJustified(13);
-    return (sign + whole + u'.' + fraction).rightJustified(13);
+    QString s = d.negative ? u"-"_qs : QString();
+    s.append(groupedDigits ? groupDigits(whole) : whole);
+    if (decimals > 0)
+        s.append(u'.' + fractionPart(d, decimals));
+    return s.rightJustified(width);
+}
+
+} // namespace
+
+QString fixed(double value, int decimals, int width)
+{
+    return fixedText(value, decimals, width, false);
+}
+
+QString groupedFixed(double value, int decimals, int width)
+{
+    return fixedText(value, decimals, width, true);
+}
+
+QString amount(double value)
+{
+    const QString two = fixed(value, 2, 13);
+    return two.endsWith(u"00") ? groupedFixed(value, 0, 13) : two;
 }
 
 QString hashGrouped(double value)

@@ -30,11 +30,11 @@ inline bool isBlank(QStringView text)
 // Decimal text with "." as the decimal point; leading and trailing spaces are allowed, nothing
 // else. Blank or non-numeric text, and numbers beyond the range of a double, throw
 // ConversionError carrying the text.
-double toNumber(QStringView text);
+inline double toNumber(QStringView text);
 // Whole number text (optional sign, digits, surrounding spaces); anything else throws.
 qint64 toInteger(QStringView text);
 // The number, or `fallback` when the text is blank. Non-numeric text still throws.
-double toNumberOr(QStringView text, double fallback);
+inline double toNumberOr(QStringView text, double fallback);
 // True when toNumber would succeed.
 bool isNumber(QStringView text);
 
@@ -48,6 +48,11 @@ int shortestTo(double value, char16_t *out);
 QString grouped(double value);
 // The "%13.2f" text, replaced by the "%13.0n" text (grouped, no decimals) when it ends in "00".
 QString amount(double value);
+// The "%W.Df" text: `decimals` fraction digits (decimal digits rounded half up), right-aligned
+// in `width` characters.
+QString fixed(double value, int decimals, int width = 0);
+// The "%W.Dn" text: as fixed, with a comma before every group of three integer digits.
+QString groupedFixed(double value, int decimals, int width = 0);
 // Pattern "#,###.##": grouped, at most two decimals, no forced digits; 0 gives "", 0.5 gives ".5".
 QString hashGrouped(double value);
 // Pattern "#,##0." with `decimals` optional digits: grouped, at least one integer digit, at most
@@ -98,6 +103,48 @@ inline constexpr UnitStep net[] = {{100, 10}, {500, 50}, {1000, 100}, {10000, 10
 // into the maths library for each costs more than the rounding itself.
 namespace detail {
 
+inline constexpr double powersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
+                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// Plain decimal text of at most 15 digits, as the program writes its cells: the digits and the
+// power of ten are both exact in a double, so one division gives the correctly rounded value
+// that a full parse would give. No locale, no allocation; inline, as the recalculation reads
+// tens of cells per line.
+inline bool quickNumber(QStringView text, double &value)
+{
+    const qsizetype n = text.size();
+    if (n == 0 || n > 17)
+        return false;
+    const QChar *p = text.data();
+    qsizetype i = p[0] == u'-' ? 1 : 0;
+    std::uint64_t mantissa = 0;
+    int digits = 0;
+    int fraction = -1;
+    for (; i < n; ++i) {
+        const char16_t c = p[i].unicode();
+        if (c >= u'0' && c <= u'9') {
+            mantissa = mantissa * 10 + (c - u'0');
+            ++digits;
+            if (fraction >= 0)
+                ++fraction;
+        } else if (c == u'.' && fraction < 0) {
+            fraction = 0;
+        } else {
+            return false;
+        }
+    }
+    if (digits == 0 || digits > 15)
+        return false;
+    double v = double(mantissa);
+    if (fraction > 0)
+        v /= powersOfTen[fraction];
+    value = p[0] == u'-' ? -v : v;
+    return true;
+}
+
+// Every other form (spaces, "+", exponents, long digit strings); throws ConversionError.
+double parseNumber(QStringView text);
+
 // From 2^52 on every double is a whole number.
 inline constexpr double two52 = 4503599627370496.0;
 
@@ -107,6 +154,17 @@ inline bool isSmall(double value)
 }
 
 } // namespace detail
+
+inline double toNumber(QStringView text)
+{
+    double value;
+    return detail::quickNumber(text, value) ? value : detail::parseNumber(text);
+}
+
+inline double toNumberOr(QStringView text, double fallback)
+{
+    return isBlank(text) ? fallback : toNumber(text);
+}
 
 inline double roundEven(double value)
 {

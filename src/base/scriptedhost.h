@@ -38,6 +38,7 @@ public:
     QStringList silentStops; // "where: text"
     QStringList dialogFilters;
     QStringList savePresets;
+    QStringList openedDocuments;
     // How the keypad and the unit window were shown.
     struct KeypadShown {
         QString preset;
@@ -57,6 +58,7 @@ public:
     std::optional<QString> saveFileName(const QString &filter, const QString &presetName) override;
     std::optional<QString> folderName(const QString &title) override;
     void silentStop(const QString &where, const QString &text) override;
+    void openDocument(const QString &path) override { openedDocuments.append(path); }
     std::optional<QString> keypad(const QString &preset, bool pointKey) override;
     std::optional<QString> unitChoice() override;
     std::optional<QString> copperBaseChoice(const QString &current) override;

@@ -38,6 +38,29 @@ QVariant TextGridModel::headerData(int section, Qt::Orientation orientation, int
     return gridRow(section);
 }
 
+void TextGridModel::setCellEditing(CellCheck editable, CellWrite write)
+{
+    m_editable = std::move(editable);
+    m_write = std::move(write);
+}
+
+Qt::ItemFlags TextGridModel::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (index.isValid() && m_write && m_editable && m_editable(index.column(), gridRow(index.row())))
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool TextGridModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    m_write(index.column(), gridRow(index.row()), value.toString());
+    emit dataChanged(index, index, {Qt::DisplayRole});
+    return true;
+}
+
 void TextGridModel::refresh()
 {
     const int rows = std::max(0, m_grid.rowCount() - 1);

@@ -2,6 +2,8 @@
 
 #include <QAbstractTableModel>
 
+#include <functional>
+
 class TextGrid;
 
 // Shows a TextGrid in a table view: row 0 of the grid (the titles) is the horizontal header, the
@@ -21,6 +23,15 @@ public:
 
     const TextGrid &grid() const { return m_grid; }
 
+    // In-place editing: `editable` says which cells (column, grid row) may be typed into, and a
+    // typed text goes to `write`, which changes the document. Without them the model is read-only.
+    using CellCheck = std::function<bool(int column, int gridRow)>;
+    using CellWrite = std::function<void(int column, int gridRow, const QString &text)>;
+    void setCellEditing(CellCheck editable, CellWrite write);
+
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+
     // The grid row shown at a model row, and back.
     static int gridRow(int modelRow) { return modelRow + 1; }
     static int modelRow(int gridRow) { return gridRow - 1; }
@@ -31,6 +42,8 @@ public:
 
 private:
     const TextGrid &m_grid;
+    CellCheck m_editable;
+    CellWrite m_write;
     int m_rows = 0;
     int m_columns = 0;
 };

@@ -1,6 +1,7 @@
 #include "calculator/taxratefile.h"
 
 #include "storage/codepage932.h"
+#include "storage/programfiles.h"
 #include "storage/textfile.h"
 
 #include <QFile>
@@ -8,6 +9,8 @@
 namespace taxratefile {
 
 namespace {
+
+const QString fileName = u"zeiritu.ini"_qs;
 
 bool isUtf16(const QByteArray &bytes)
 {
@@ -27,7 +30,7 @@ QByteArray firstLineBytes(const QByteArray &bytes)
 
 QString path(const QString &programFolder)
 {
-    return programFolder + u"zeiritu.ini"_qs;
+    return programfiles::readPath(programFolder, fileName);
 }
 
 Result<Contents> read(const QString &programFolder)
@@ -56,7 +59,7 @@ Status write(const QString &programFolder, const Contents &contents)
     bytes.append("\r\n");
     bytes.append(cp932::encode(contents.zei).bytes);
     bytes.append("\r\n");
-    return textfile::writeBytes(path(programFolder), bytes);
+    return textfile::writeBytes(programfiles::writePath(programFolder, fileName), bytes);
 }
 
 } // namespace taxratefile

@@ -14,7 +14,8 @@ struct Contents {
     QString zei;    // line 2, the tax rate in percent
 };
 
-// Where the file lies; every read and write of it goes through here.
+// Where the file is read: the user's copy when there is one, else the program folder's
+// (programfiles::readPath). Writes go where programfiles::writePath says.
 QString path(const QString &programFolder);
 
 // The file's two lines; a missing file or a file without a second line is an error naming it.

@@ -13,6 +13,7 @@
 #include "estimate/document.h"
 #include "estimate/sheetcompiler.h"
 #include "estimate/views.h"
+#include "output/clipboardtexts.h"
 #include "output/itemviewgrid.h"
 #include "output/sheetdoubleclick.h"
 #include "output/sheetgrid.h"
@@ -70,9 +71,10 @@ void LineEditor::createMenu()
     connect(add(u"N1", u"コード表示"_qs), &QAction::triggered, this, [this] { emit codeColumnsRequested(true); });
     connect(add(u"N2", u"コード非表示"_qs), &QAction::triggered, this, [this] { emit codeColumnsRequested(false); });
     m_menu->addSeparator();
-    // The stock window and the clipboard texts connect these when they are there.
+    // The stock window connects this entry when it is there.
     add(u"N17", u"Stokの呼出"_qs)->setEnabled(false);
-    add(u"N12", u"クリップボードへコピー"_qs)->setEnabled(false);
+    connect(add(u"N12", u"クリップボードへコピー"_qs), &QAction::triggered, this,
+            [this] { clipboardtexts::copyLineRange(m_doc, m_host); });
 }
 
 void LineEditor::showMenu(const QString &number, const QPoint &globalPos)

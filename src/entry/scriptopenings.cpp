@@ -3,6 +3,7 @@
 #include "base/conversionerror.h"
 #include "base/host.h"
 #include "base/numbers.h"
+#include "catalog/pickopening.h"
 #include "entry/entryform.h"
 #include "entry/entryopenings.h"
 #include "entry/linegridedit.h"
@@ -159,6 +160,7 @@ const std::vector<ScriptOpeningKind> &scriptOpenings()
         {u"new"_qs, parseNew},
         {u"line"_qs, parseLine},
         {u"rates"_qs, parseRates},
+        {u"pick"_qs, parsePickOpening},
     };
     return kinds;
 }

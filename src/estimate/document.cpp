@@ -9,7 +9,8 @@ EstimateDocument::EstimateDocument(QObject *parent)
       items(itemcol::Count, 30),
       itemView(linecol::Count, 35),
       sheet(sheetcol::Count, 35),
-      conditions(3, 46)
+      conditions(3, 46),
+      tally(24, 2)
 {
     lines.setRow(0, titles::lineTable());
     items.setRow(0, titles::itemTable());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/textgrid.h"
+#include "catalog/catalogstate.h"
 #include "estimate/maincontrols.h"
 #include "estimate/settings.h"
 #include "items/itemtree.h"
@@ -29,9 +30,17 @@ public:
     TextGrid itemView;   // StringGrid5: lines of the current item
     TextGrid sheet;      // StringGrid6: estimate sheet, 24 columns
     TextGrid conditions; // StringGrid8: condition list, 45 conditions
+    TextGrid tally;      // StringGrid9: material tally, 24 columns, row 0 titles
+
+    // Tally class counts by first code: a1 below 120, a2 120-139, b1 140-159, c1 300-399,
+    // d1 400, h1 500, e1 601, f1 602, g1 603.
+    int a1 = 0, a2 = 0, b1 = 0, c1 = 0, d1 = 0, e1 = 0, f1 = 0, g1 = 0, h1 = 0;
+    // Tally capacity flags: 1 when a class fits its block of the cost-summary template.
+    std::array<int, 9> c{};
 
     Settings settings;
     MainControls controls;
+    CatalogState catalog; // material menu (StringGrid2), buttons (StringGrid4), list (StringGrid3)
 
     // Paths and names.
     QString strFileName;  // full path of the program file
@@ -53,6 +62,7 @@ public:
     int ply6 = 1;
     double verj = 0;   // calculation version of the estimate file
     int seikyu5 = 0;   // invoice tax rounding: 0 truncate, 1 round
+    int patan = 0;     // kind of the pending print: 0 none, 1 quotation, 2 invoice
     double Curitu = 1.0; // copper-base multiplier
     int copperManualFlag = 0; // tag of "銅ベース調整": the stored copper-base manual choice
     std::array<double, 4> sonota{100, 100, 100, 100}; // compression rates of the extra rows, %

@@ -1,5 +1,6 @@
 #include "estimate/lineorders.h"
 
+#include "base/gridnumbers.h"
 #include "base/numbers.h"
 #include "estimate/columns.h"
 #include "estimate/document.h"
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <numeric>
 #include <unordered_map>
 
@@ -60,6 +62,22 @@ struct CodeCells {
     }
 };
 
+// The key columns' stamps and the line count of a table as code order left it: in order by key.
+struct SortedState {
+    std::array<std::uint64_t, std::size(codeColumns)> stamps{};
+    int lines = -1;
+
+    static SortedState of(const TextGrid &t, int lines)
+    {
+        SortedState s;
+        for (size_t i = 0; i < std::size(codeColumns); ++i)
+            s.stamps[i] = t.columnStamp(codeColumns[i]);
+        s.lines = lines;
+        return s;
+    }
+    bool operator==(const SortedState &) const = default;
+};
+
 // Collation keys of the lines sorted lately. Building a key is the costly part of a sort, and the
 // whole view sorts the same lines again and again: most keys can be reused. They are found by the
 // cells themselves, without joining them.
@@ -70,6 +88,9 @@ public:
     {
         m_collator.setCaseSensitivity(Qt::CaseInsensitive);
     }
+
+    // The table code order sorted last, as it left it.
+    SortedState sorted;
 
     // At the start of a sort: keys handed out earlier may no longer be used.
     void startSort()
@@ -97,14 +118,16 @@ private:
     std::unordered_multimap<size_t, Entry> m_keys;
 };
 
-// Writes a row number into a cell unless it already holds it.
-void setNumberText(TextGrid &t, int column, int row, int number)
+// Column 0 numbered 1, 2, 3 … and a leading space removed from every unit; cells are written only
+// when they change.
+void renumber(TextGrid &t, int n)
 {
-    char16_t digits[32];
-    const int length = num::shortestTo(number, digits);
-    const QStringView text(digits, length);
-    if (t.cell(column, row) != text)
-        t.setCell(column, row, text.toString());
+    for (int r = 1; r <= n; ++r) {
+        cells::setNumber(t, linecol::No, r, r);
+        const QString &unit = t.cell(linecol::Unit, r);
+        if (unit.startsWith(u' '))
+            t.setCell(linecol::Unit, r, unit.mid(1));
+    }
 }
 
 } // namespace
@@ -113,7 +136,14 @@ void codeOrder(EstimateDocument &doc, const std::vector<int> *tiePositions)
 {
     TextGrid &t = doc.lines;
     const int n = doc.st1count;
-    static SortKeys sortKeys;
+    // Never destroyed: freeing a cache of a hundred thousand keys would only delay the exit.
+    static SortKeys &sortKeys = *new SortKeys;
+    // Compilation runs the whole view every time: a table whose key cells have not changed since
+    // it was sorted is still in order (lines of equal keys keep theirs unless positions are given).
+    if (!tiePositions && sortKeys.sorted == SortedState::of(t, n)) {
+        renumber(t, n);
+        return;
+    }
     sortKeys.startSort();
     std::vector<const QCollatorSortKey *> keys;
     keys.reserve(n);
@@ -146,13 +176,8 @@ void codeOrder(EstimateDocument &doc, const std::vector<int> *tiePositions)
             moved.push_back(order[size_t(i)] + 1);
         t.permuteRows(head + 1, moved);
     }
-
-    for (int r = 1; r <= n; ++r) {
-        setNumberText(t, linecol::No, r, r);
-        const QString &unit = t.cell(linecol::Unit, r);
-        if (unit.startsWith(u' '))
-            t.setCell(linecol::Unit, r, unit.mid(1));
-    }
+    sortKeys.sorted = SortedState::of(t, n);
+    renumber(t, n);
 }
 
 namespace {
@@ -201,7 +226,7 @@ std::optional<std::vector<int>> inputPositions(const EstimateDocument &doc)
 void numberInputOrder(EstimateDocument &doc, const std::vector<int> &positions)
 {
     for (size_t i = 0; i < positions.size(); ++i)
-        setNumberText(doc.lines, linecol::InputNo, int(i) + 1, positions[i]);
+        cells::setNumber(doc.lines, linecol::InputNo, int(i) + 1, positions[i]);
 }
 
 bool inputOrder(EstimateDocument &doc)
@@ -217,7 +242,7 @@ bool inputOrder(EstimateDocument &doc)
     if (!std::is_sorted(order.begin(), order.end()))
         t.permuteRows(1, order);
     for (int r = 1; r <= doc.st1count; ++r)
-        setNumberText(t, linecol::InputNo, r, r);
+        cells::setNumber(t, linecol::InputNo, r, r);
     return true;
 }
 

@@ -8,6 +8,8 @@ const MainControlName names[] = {
     {u"Label163", &MainControls::Label163},
     {u"Label164", &MainControls::Label164},
     {u"Label171", &MainControls::Label171},
+    {u"Label1", &MainControls::Label1},
+    {u"Label2", &MainControls::Label2},
     {u"Button2", &MainControls::Button2},
     {u"Button5", &MainControls::Button5},
     {u"Button11", &MainControls::Button11},

@@ -25,6 +25,8 @@ struct MainControls {
     ControlState Label163;     // "Ver " + version
     ControlState Label164;     // bottom strip: "Number of lines:" + count
     ControlState Label171{u"1"_qs}; // hidden: the copper-base multiplier as text
+    ControlState Label1;       // the printer's horizontal resolution of the last print, "600 [DPI]"
+    ControlState Label2;       // its vertical resolution
 
     ControlState Button2{u"保存"_qs, false}; // "保存"
     ControlState Button5{u"↓ 登録"_qs};        // register / store edited item name
@@ -82,6 +84,9 @@ struct MainControls {
     int itemViewTopRow = -1; // the same for the item view grid
     // Object name of the control that should take the keyboard focus next; empty when none.
     QString focus;
+    // "・起動時に画面幅で表示" was switched: the main window is to take the width it gives and be
+    // centred again.
+    bool windowWidthRequested = false;
 };
 
 struct MainControlName {

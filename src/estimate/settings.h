@@ -11,9 +11,9 @@ struct Settings {
     // Company information printed on the cover: "会社情報－１" to "会社情報－4", "住　所", "ＴＥＬ",
     // "ＦＡＸ", "請求先", "口座名義".
     QString Edit2 = u"株式会社　光洋電設"_qs;
-    QString Edit3 = u"代表取締役　山田　一郎"_qs;
-    QString Edit4 = u"神奈川県知事登録 第 12345 号"_qs;
-    QString Edit5 = u"第一種電気工事士・一級電気工事施工管理技士"_qs;
+    QString Edit3 = u"代表 山田一郎"_qs;
+    QString Edit4 = u"建設業許可"_qs;
+    QString Edit5 = u"神奈川県(般-5)第12345号"_qs;
     QString Edit6 = u"〒220-0000 神奈川県横浜市西区みなと町9丁目9番9号"_qs;
     QString Edit7 = u"045-000-1234"_qs;
     QString Edit8 = u"045-000-1235"_qs;

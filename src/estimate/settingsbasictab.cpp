@@ -1,11 +1,12 @@
 #include "estimate/settingsbasictab.h"
 
+#include "catalog/copperbase.h"
 #include "entry/keypadprompt.h"
-#include "widgets/controlfactory.h"
-#include "widgets/fieldevents.h"
 #include "estimate/document.h"
 #include "estimate/settingsbinder.h"
 #include "estimate/settingsrules.h"
+#include "widgets/controlfactory.h"
+#include "widgets/fieldevents.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -401,5 +402,6 @@ void SettingsBasicTab::Button99Click()
 
 void SettingsBasicTab::Edit62Click()
 {
-    // The copper-base adjustment this click runs is not in the core yet.
+    // The copper-base adjustment from the settings screen: nothing is recalculated until it closes.
+    act([this] { copperbase::adjust(m_doc, m_host, true); });
 }

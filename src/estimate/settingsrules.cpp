@@ -1,11 +1,14 @@
 #include "estimate/settingsrules.h"
 
+#include <QDir>
+
 #include "base/conversionerror.h"
 #include "base/host.h"
 #include "base/numbers.h"
 #include "estimate/document.h"
 #include "estimate/linecalculation.h"
 #include "estimate/settingscontrols.h"
+#include "output/seal.h"
 #include "estimate/sheetcompiler.h"
 
 namespace settingsrules {
@@ -54,6 +57,8 @@ void optionSwitched(EstimateDocument &doc, Host &host, QStringView name)
             applySettingsControl(doc, host, u"CheckBox1", u"1"_qs);
     } else if (name == u"CheckBox18" || name == u"CheckBox20" || name == u"CheckBox25") {
         syncDependentControls(doc);
+    } else if (name == u"CheckBox2") {
+        doc.controls.windowWidthRequested = true;
     }
 }
 
@@ -70,9 +75,12 @@ void takeRates(EstimateDocument &doc)
 
 QString dataFolder(const EstimateDocument &doc)
 {
-    const QString &folder = doc.settings.Edit50;
+    QString folder = doc.settings.Edit50;
     if (num::isBlank(folder))
         return doc.strFilePath + u"材料データ/"_qs;
+    // A relative folder lies beside the program, wherever the program is installed.
+    if (QDir::isRelativePath(folder))
+        folder.prepend(doc.strFilePath);
     // File names are appended to the folder text directly, so it must end with a separator.
     if (folder.endsWith(u'/') || folder.endsWith(u'\\'))
         return folder;
@@ -238,6 +246,12 @@ bool applySettingsControl(EstimateDocument &doc, Host &host, QStringView name, c
         extraAmountEdited(doc, row);
     } else if (name == u"ComboBox35") {
         roundingModeChanged(doc, host);
+    } else if (name == u"Edit61") {
+        // A key in the seal name: the size list, then the presets for the new name.
+        seal::sizeList(s);
+        seal::presets(s);
+    } else if (name == u"ComboBox47") {
+        seal::presets(s);
     }
     return true;
 }

@@ -16,8 +16,8 @@ namespace settingsrules {
 // ones before it are taken.
 void takeRates(EstimateDocument &doc);
 
-// The material data folder that Edit50 names, ending with a separator. When Edit50 is blank the
-// folder "材料データ/" beside the program is used.
+// The material data folder that Edit50 names, ending with a separator. A relative folder is taken
+// from the program folder; when Edit50 is blank the folder "材料データ/" beside the program is used.
 QString dataFolder(const EstimateDocument &doc);
 // strFilePath2 := dataFolder().
 void takeDataFolder(EstimateDocument &doc);

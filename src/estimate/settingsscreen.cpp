@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -32,9 +33,15 @@ SettingsScreen::SettingsScreen(EstimateDocument &doc, Host &host, QWidget *paren
     m_basic = new SettingsBasicTab(doc, host, this);
     m_print = new SettingsPrintTab(this);
     m_seal = new SettingsSealTab(doc, host, this);
+    // Each page scrolls on a window too low for it, rather than squeezing its fields together.
     for (QWidget *page : {static_cast<QWidget *>(m_basic), static_cast<QWidget *>(m_print),
-                          static_cast<QWidget *>(m_seal)})
-        layout->addWidget(page, 1);
+                          static_cast<QWidget *>(m_seal)}) {
+        auto *area = new QScrollArea(this);
+        area->setFrameShape(QFrame::NoFrame);
+        area->setWidgetResizable(true);
+        area->setWidget(page);
+        layout->addWidget(area, 1);
+    }
 
     m_binder = new SettingsBinder(doc, host, this);
     m_basic->attach(*m_binder);
@@ -119,6 +126,7 @@ QWidget *SettingsScreen::buildButtons()
 void SettingsScreen::open()
 {
     m_binder->refresh();
+    m_seal->refreshPreview();
     refresh();
     show();
     raise();
@@ -131,9 +139,10 @@ void SettingsScreen::refresh()
 
 void SettingsScreen::TabControl1Change(int index)
 {
-    m_basic->setVisible(index == 0);
-    m_print->setVisible(index == 1);
-    m_seal->setVisible(index == 2);
+    const QWidget *pages[] = {m_basic, m_print, m_seal};
+    for (int i = 0; i < 3; ++i)
+        if (auto *area = qobject_cast<QScrollArea *>(pages[i]->parentWidget()->parentWidget()))
+            area->setVisible(index == i);
     m_hint->setVisible(index == 1);
     if (index == 2)
         m_seal->TabShown();

@@ -81,8 +81,7 @@ void chooseAfterDelete(EstimateDocument &doc)
     doc.nodrow = std::min(doc.nodrow, doc.tree_count + 1);
     if (--doc.nodrow <= 0) {
         doc.nodrow = 1;
-        c.Panel83.visible = false;
-        c.Button5.text = registerCaption;
+        showRegisterCaption(doc);
         itemtree::followCurrentRow(doc);
         return;
     }
@@ -162,7 +161,7 @@ void pickStandardName(EstimateDocument &doc, int index)
     if (index < 0 || index >= standardNames().size())
         return;
     doc.controls.Edit1.text = standardNames().at(index);
-    doc.controls.Button5.text = registerCaption;
+    showRegisterCaption(doc);
 }
 
 void registerStandardName(EstimateDocument &doc, Host &host, int index)
@@ -188,8 +187,7 @@ void storeEditedName(EstimateDocument &doc, Host &host)
         t.setCell(itemcol::Bare, row, c.Edit1.text);
         doc.kidou = 1;
         refreshNames(doc);
-        c.Button5.text = registerCaption;
-        c.Panel83.visible = false;
+        showRegisterCaption(doc);
         rebuildTree(doc);
         itemtree::selectRow(doc, doc.nodrow);
     });
@@ -198,10 +196,15 @@ void storeEditedName(EstimateDocument &doc, Host &host)
 void leaveEditMode(EstimateDocument &doc)
 {
     MainControls &c = doc.controls;
-    c.Panel83.visible = false;
-    c.Button5.text = registerCaption;
+    showRegisterCaption(doc);
     c.Edit1.text.clear();
     c.focus = u"Edit1"_qs;
+}
+
+void showRegisterCaption(EstimateDocument &doc)
+{
+    doc.controls.Panel83.visible = false;
+    doc.controls.Button5.text = registerCaption;
 }
 
 void clearNameBox(EstimateDocument &doc)

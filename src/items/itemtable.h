@@ -40,6 +40,11 @@ void storeEditedName(EstimateDocument &doc, Host &host);
 // "キャンセル" (Button116): leaves edit mode.
 void leaveEditMode(EstimateDocument &doc);
 
+// Button5 back to "↓ 登録" together with the strip "項目選択中" hidden: the two always change
+// together, so the strip never says an item is being renamed while a press would register a new
+// one.
+void showRegisterCaption(EstimateDocument &doc);
+
 // "C" (Button49) and a double-click in Edit1: empties the name box.
 void clearNameBox(EstimateDocument &doc);
 

@@ -1,5 +1,6 @@
 #include "items/outline.h"
 
+#include "base/gridnumbers.h"
 #include "base/numbers.h"
 #include "estimate/columns.h"
 #include "estimate/document.h"
@@ -151,7 +152,7 @@ void writeItemCodes(EstimateDocument &doc)
     for (int s = 1; s < lines.rowCount(); ++s) {
         const auto it = codeOf.constFind(lines.cell(linecol::Item, s));
         if (it != codeOf.cend())
-            lines.setCell(linecol::ItemCode, s, QString::number(*it));
+            cells::setNumber(lines, linecol::ItemCode, s, *it);
     }
 }
 
@@ -192,7 +193,7 @@ void refreshLineItemNumbers(EstimateDocument &doc)
     for (int s = 1; s <= doc.st1count; ++s) {
         const auto it = rowOfName.constFind(doc.lines.cell(linecol::Item, s));
         if (it != rowOfName.cend())
-            doc.lines.setCell(linecol::ItemRow, s, QString::number(*it));
+            cells::setNumber(doc.lines, linecol::ItemRow, s, *it); // written only when it changes
     }
 }
 

@@ -1,11 +1,14 @@
 #include "items/setupscreen.h"
 
+#include "items/itemtable.h"
+
 #include "base/host.h"
 #include "estimate/columns.h"
 #include "estimate/document.h"
 #include "estimate/sheetcompiler.h"
 #include "estimate/views.h"
 #include "items/header.h"
+#include "items/itemtable.h"
 #include "items/itemtree.h"
 #include "items/outline.h"
 
@@ -152,7 +155,11 @@ void closeWithChecks(EstimateDocument &doc, Host &host)
     if (!headerComplete(doc, host))
         return;
     MainControls &c = doc.controls;
-    c.Button5.text = u"↓ 登録"_qs;
+    // Leaving the screen ends a rename: the name box held the chosen item's name, which a later
+    // "↓ 登録" would register a second time.
+    if (c.Panel83.visible || c.Button5.text != u"↓ 登録")
+        c.Edit1.text.clear();
+    items::showRegisterCaption(doc);
 
     const bool sheetShown = c.showSheet && !doc.settings.CheckBox16;
     const bool closed = close(doc, host);

@@ -2,7 +2,9 @@
 
 #include "widgets/controlfactory.h"
 #include "widgets/fieldevents.h"
+#include "base/conversionerror.h"
 #include "estimate/document.h"
+#include "output/seal.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,6 +14,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 SettingsSealTab::SettingsSealTab(EstimateDocument &doc, Host &host, QWidget *parent)
@@ -22,6 +25,9 @@ SettingsSealTab::SettingsSealTab(EstimateDocument &doc, Host &host, QWidget *par
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(buildFields(), 0, Qt::AlignTop);
     layout->addStretch();
+    // The preview follows every change of the seal settings (a settings file read, "設定").
+    connect(&doc, &EstimateDocument::changed, this, &SettingsSealTab::refreshPreview);
+    refreshPreview();
 }
 
 QWidget *SettingsSealTab::buildFields()
@@ -36,7 +42,7 @@ QWidget *SettingsSealTab::buildFields()
     auto *name = make::edit(group, u"Edit61"_qs, 120);
     g->addWidget(name, 0, 2, 1, 2);
     g->addWidget(make::label(group, u"文字サイズ"_qs), 1, 1);
-    auto *size = make::combo(group, u"ComboBox47"_qs,
+    auto *size = m_size = make::combo(group, u"ComboBox47"_qs,
                              {u"9"_qs, u"10"_qs, u"11"_qs, u"12"_qs, u"14"_qs, u"16"_qs, u"18"_qs, u"20"_qs,
                               u"22"_qs, u"24"_qs, u"26"_qs, u"28"_qs, u"30"_qs},
                              64);
@@ -97,21 +103,53 @@ void SettingsSealTab::addStepRow(QGridLayout *grid, int row, const QString &valu
     grid->addLayout(buttons, row, 2, 1, 2);
 }
 
-// The seal operations these handlers run (size list, presets, the steps of the three numbers
-// and the preview drawing) are not in the core yet; until they are, the handlers do nothing and
-// the values are only stored.
-void SettingsSealTab::TabShown()
+void SettingsSealTab::refreshPreview()
 {
+    m_preview->setPixmap(QPixmap::fromImage(seal::preview(m_doc.settings)));
 }
 
-void SettingsSealTab::stepClick(const QString &)
+void SettingsSealTab::refillSizes()
 {
+    const std::optional<QStringList> sizes = seal::sizeList(m_doc.settings);
+    if (!sizes)
+        return;
+    const QSignalBlocker blocker(m_size);
+    m_size->clear();
+    m_size->addItems(*sizes);
+    m_size->setCurrentText(m_doc.settings.ComboBox47);
+}
+
+void SettingsSealTab::TabShown()
+{
+    refillSizes();
+    seal::presets(m_doc.settings);
+    refreshPreview();
+    m_doc.notifyChanged();
+}
+
+void SettingsSealTab::stepClick(const QString &button)
+{
+    try {
+        seal::step(m_doc.settings, button);
+    } catch (const ConversionError &) {
+        return; // a value that is not a whole number is left as it is
+    }
+    refreshPreview();
+    m_doc.notifyChanged();
 }
 
 void SettingsSealTab::Edit61KeyUp()
 {
+    refillSizes();
+    seal::presets(m_doc.settings);
+    refreshPreview();
+    m_doc.notifyChanged();
 }
 
-void SettingsSealTab::ComboBox47Select()
+void SettingsSealTab::ComboBox47Select(const QString &size)
 {
+    m_doc.settings.ComboBox47 = size;
+    seal::presets(m_doc.settings);
+    refreshPreview();
+    m_doc.notifyChanged();
 }

@@ -18,17 +18,21 @@ public:
 
     // The seal operations run when the tab is shown: size list, presets, preview.
     void TabShown();
+    // "画像更新": the preview drawn again from the seal settings.
+    void refreshPreview();
 
 private:
     QWidget *buildFields();
     QWidget *buildPreview();
     void addStepRow(class QGridLayout *grid, int row, const QString &valueLabel, const QString &caption,
                     const QString &plus, const QString &minus);
+    void refillSizes();
     void stepClick(const QString &button);
     void Edit61KeyUp();
-    void ComboBox47Select();
+    void ComboBox47Select(const QString &size);
 
     EstimateDocument &m_doc;
     Host &m_host;
-    QLabel *m_preview = nullptr;
+    QLabel *m_preview = nullptr; // Image1
+    class QComboBox *m_size = nullptr; // ComboBox47
 };

@@ -2,10 +2,15 @@
 
 #include "estimate/document.h"
 #include "output/cellstyles.h"
+#include "output/clipboardtexts.h"
 #include "output/gridmouse.h"
 #include "output/sheetdelete.h"
 
+#include <QEvent>
 #include <QMenu>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -19,6 +24,20 @@ constexpr int designWidths[] = {0, 0, 0, 0, 0, 0, 0, 280, 280, 0, 0, 42, 0, 43, 
 constexpr int codeOpenWidths[] = {0, 0, 30, 24, 24, 24, 40};
 
 static_assert(std::size(designWidths) == 24);
+
+// The columns that grow with the grid and their widths at the design width: 14 "単価", 16
+// "圧縮単価", 17 "圧縮金額", 19 "提出単価", 20 "提出金額", 21 "備　考".
+constexpr int lastPriceColumn = 21;
+
+bool isPriceColumn(int c)
+{
+    return c == 14 || c == 16 || c == 17 || c == 19 || c == 20 || c == lastPriceColumn;
+}
+
+int priceDesignWidth(int c)
+{
+    return c == lastPriceColumn ? 74 : designWidths[c];
+}
 
 } // namespace
 
@@ -52,8 +71,10 @@ void SheetGrid::createMenu()
     connect(add(u"N25", u"先頭行へ移動"_qs), &QAction::triggered, this, &SheetGrid::N25Click);
     connect(add(u"N26", u"最終行へ移動"_qs), &QAction::triggered, this, &SheetGrid::N26Click);
     m_menu->addSeparator();
-    add(u"N33", u"クリップボードへコピー"_qs);
-    add(u"N38", u"クリップボードへコピー(表題付)"_qs);
+    connect(add(u"N33", u"クリップボードへコピー"_qs), &QAction::triggered, this,
+            [this] { clipboardtexts::copySheetRange(m_doc, m_host, false); });
+    connect(add(u"N38", u"クリップボードへコピー(表題付)"_qs), &QAction::triggered, this,
+            [this] { clipboardtexts::copySheetRange(m_doc, m_host, true); });
     m_menu->addSeparator();
     add(u"NET2", m_doc.controls.NET2.text);
     add(u"NET1", m_doc.controls.NET1.text);
@@ -76,19 +97,53 @@ void SheetGrid::createMenu()
 void SheetGrid::setCodeColumnsOpen(bool open)
 {
     setCodeColumns(open, 0, codeOpenWidths);
+    fitPriceColumns();
 }
 
 void SheetGrid::fitPriceColumns()
 {
-    const int e = (width() - 1241) / 6;
-    // Narrow screens would make e large and negative; a column never shrinks below a readable width.
-    auto grow = [e](int base) { return std::max(base + e, base / 2); };
-    setColumnWidthOrHide(14, grow(70));
-    setColumnWidthOrHide(16, grow(70));
-    setColumnWidthOrHide(17, grow(85));
-    setColumnWidthOrHide(19, grow(70));
-    setColumnWidthOrHide(20, grow(85));
-    setColumnWidthOrHide(21, grow(74));
+    // The price columns share what the other shown columns leave of the visible width, so that
+    // the last column ends at the scroll bar: no empty strip on a wide window, no horizontal
+    // scrolling on a narrow one until a column would fall below half its design width. On a grid
+    // much narrower than the design, "品　名" and "規　格" give up width first, down to 180 each,
+    // so that the figures stay readable.
+    constexpr int nameColumns[] = {7, 8};
+    constexpr int leastNameWidth = 180;
+    constexpr int priceSlack = 6 * 20; // the price columns narrow by up to 20 each before the names
+    int others = 0;
+    int designTotal = 0;
+    for (int c = 0; c < int(std::size(designWidths)); ++c) {
+        if (isPriceColumn(c))
+            designTotal += priceDesignWidth(c);
+        else if (c == nameColumns[0] || c == nameColumns[1])
+            others += isColumnHidden(c) ? 0 : designWidths[c];
+        else
+            others += columnWidthOrZero(c);
+    }
+    int spare = viewport()->width() - others - designTotal;
+    const int nameCut = std::clamp((-priceSlack - spare) / 2, 0, designWidths[7] - leastNameWidth);
+    for (const int c : nameColumns)
+        if (!isColumnHidden(c))
+            setColumnWidth(c, designWidths[c] - nameCut);
+    spare += 2 * nameCut;
+    const int e = int(std::floor(spare / 6.0));
+    for (int c = 0; c < int(std::size(designWidths)); ++c) {
+        if (!isPriceColumn(c))
+            continue;
+        const int base = priceDesignWidth(c);
+        int width = base + e;
+        if (c == lastPriceColumn)
+            width += spare - 6 * e; // what the division leaves
+        setColumnWidthOrHide(c, std::max(width, base / 2));
+    }
+}
+
+bool SheetGrid::viewportEvent(QEvent *event)
+{
+    // The visible width changes with the window and when the vertical scroll bar comes or goes.
+    if (event->type() == QEvent::Resize)
+        fitPriceColumns();
+    return GridView::viewportEvent(event);
 }
 
 void SheetGrid::StringGrid6MouseDown(int column, int row, Qt::MouseButton button)

@@ -19,7 +19,8 @@ public:
     QMenu *popupMenu() const { return m_menu; }
     // Sheet columns 0 to 6 at design width (hidden) or with the code columns open.
     void setCodeColumnsOpen(bool open);
-    // Columns 14 to 21 follow the grid's width.
+    // The price and remark columns (14, 16, 17, 19, 20, 21) share the visible width left by the
+    // other columns, so that the last column ends at the scroll bar.
     void fitPriceColumns();
 
 signals:
@@ -31,6 +32,9 @@ signals:
     void entryRequested(const sheetclick::Request &request);
     // A left drag within "圧縮率" or "提出率" over different rows: the calculator asks for the rate.
     void rangeEditRequested();
+
+protected:
+    bool viewportEvent(QEvent *event) override;
 
 private:
     void createMenu();

@@ -255,4 +255,12 @@ QString decode(QByteArrayView bytes)
     return text;
 }
 
+qsizetype byteLength(QStringView text)
+{
+    bool ascii = true;
+    for (QChar c : text)
+        ascii = ascii && c.unicode() < 0x80;
+    return ascii ? text.size() : encode(text).bytes.size();
+}
+
 } // namespace cp932

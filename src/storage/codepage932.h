@@ -26,6 +26,9 @@ Encoded encode(QStringView text);
 // Encodes text onto the end of `into`, adding its substitutions not yet listed there.
 void encodeAppend(QStringView text, Encoded &into);
 
+// The length of the encoded text in bytes: a full-width character counts two, a half-width one.
+qsizetype byteLength(QStringView text);
+
 // Decodes bytes; an invalid or truncated sequence becomes U+FFFD and decoding goes on.
 QString decode(QByteArrayView bytes);
 

@@ -5,6 +5,7 @@
 #include "estimate/document.h"
 #include "storage/filenames.h"
 #include "storage/hostfiles.h"
+#include "storage/programfiles.h"
 #include "storage/records.h"
 
 namespace conditions {
@@ -15,16 +16,13 @@ constexpr int markColumn = 1;
 constexpr int textColumn = 2;
 const QString kMark = u" ■"_qs;
 
-QString standardFile(const EstimateDocument &doc)
-{
-    return doc.strFilePath + u"jyouken.DATA"_qs;
-}
+const QString standardFileName = u"jyouken.DATA"_qs;
 
 } // namespace
 
 bool readStandard(EstimateDocument &doc, Host &host)
 {
-    const QString path = standardFile(doc);
+    const QString path = programfiles::readPath(doc.strFilePath, standardFileName);
     const std::optional<QStringList> read = hostfiles::readLines(host, path);
     if (!read)
         return false;
@@ -62,7 +60,7 @@ bool saveStandard(EstimateDocument &doc, Host &host)
     QStringList lines;
     for (int r = 1; r <= count; ++r)
         lines.append(records::join(doc.conditions.row(r)));
-    if (!hostfiles::writeLines(host, standardFile(doc), lines))
+    if (!hostfiles::writeLines(host, programfiles::writePath(doc.strFilePath, standardFileName), lines))
         return false;
     host.playSound(filenames::completionSound(doc.strFilePath));
     return true;

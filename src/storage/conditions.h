@@ -11,7 +11,8 @@ namespace conditions {
 
 inline constexpr int count = 45;
 
-// "基準値読込" (Button86): records 0 to 44 of doc.strFilePath + "jyouken.DATA" fill rows 1 to 45.
+// "基準値読込" (Button86): records 0 to 44 of "jyouken.DATA" (programfiles::readPath of the program
+// folder doc.strFilePath) fill rows 1 to 45.
 // A missing file is shown as an error and nothing is applied; a file with fewer records applies
 // those present and says so in an error message. Returns true when all 45 were read.
 bool readStandard(EstimateDocument &doc, Host &host);
@@ -20,7 +21,7 @@ bool readStandard(EstimateDocument &doc, Host &host);
 int apply(EstimateDocument &doc, const QStringList &lines);
 
 // "基準値保存" (Button85): refused with a warning when no condition has any text; otherwise asks
-// and writes rows 1 to 45. Returns true when written.
+// and writes rows 1 to 45 where programfiles::writePath says. Returns true when written.
 bool saveStandard(EstimateDocument &doc, Host &host);
 
 // A mouse press on the "適用" cell of `row`: " ■" becomes empty, blank becomes " ■", other text

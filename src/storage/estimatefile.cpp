@@ -18,7 +18,6 @@
 #include "storage/records.h"
 #include "storage/unsavedwork.h"
 
-#include <deque>
 #include <vector>
 
 namespace estimatefile {
@@ -58,64 +57,12 @@ void readItems(EstimateDocument &doc, const QStringList &file, int n)
     }
 }
 
-// Cell texts of the lines read from one file. Most cells repeat ("0", "100", kinds, units, item
-// names), so equal texts share one string instead of each taking an allocation of its own. An
-// open-addressing table over the distinct texts; it doubles when half full.
-class CellTexts
-{
-public:
-    CellTexts() : m_slots(1024, -1) {}
-
-    const QString &text(QStringView field)
-    {
-        size_t slot = hash(field) & (m_slots.size() - 1);
-        for (;; slot = (slot + 1) & (m_slots.size() - 1)) {
-            const int index = m_slots[slot];
-            if (index < 0)
-                break;
-            if (QStringView(m_texts[size_t(index)]) == field)
-                return m_texts[size_t(index)];
-        }
-        m_slots[slot] = int(m_texts.size());
-        m_texts.push_back(field.toString());
-        const QString &added = m_texts.back();
-        if (m_texts.size() * 2 > m_slots.size())
-            grow();
-        return added;
-    }
-
-private:
-    static size_t hash(QStringView text)
-    {
-        size_t h = 14695981039346656037ull; // FNV-1a
-        for (QChar c : text)
-            h = (h ^ c.unicode()) * 1099511628211ull;
-        return h;
-    }
-
-    void grow()
-    {
-        std::vector<int> table(m_slots.size() * 2, -1);
-        for (size_t i = 0; i < m_texts.size(); ++i) {
-            size_t slot = hash(m_texts[i]) & (table.size() - 1);
-            while (table[slot] >= 0)
-                slot = (slot + 1) & (table.size() - 1);
-            table[slot] = int(i);
-        }
-        m_slots = std::move(table);
-    }
-
-    std::vector<int> m_slots;    // index into m_texts, -1 when free
-    std::deque<QString> m_texts; // a deque: references to its strings stay valid as it grows
-};
-
 // Every record after the items whose first field holds anything becomes the next line;
 // its single-space fields become empty.
 void readLines(EstimateDocument &doc, const QStringList &file, qsizetype first)
 {
     TextGrid &lines = doc.lines;
     lines.setRowCount(std::max<qsizetype>(file.size() - first, 0) + 2);
-    CellTexts texts;
     int count = 0;
     for (qsizetype i = first; i < file.size(); ++i) {
         records::FieldReader reader(file[i]);
@@ -125,7 +72,7 @@ void readLines(EstimateDocument &doc, const QStringList &file, qsizetype first)
         ++count;
         for (int c = 0; c < fieldCount; ++c) {
             if (field != u" ")
-                lines.setCell(c, count, texts.text(field));
+                lines.setCellText(c, count, field); // equal texts share one string
             if (!reader.next(field))
                 break;
         }

@@ -9,14 +9,15 @@
 #include "estimate/settingsrules.h"
 #include "storage/filenames.h"
 #include "storage/hostfiles.h"
-
-#include <QFileInfo>
+#include "storage/programfiles.h"
 
 #include <vector>
 
 namespace settingsfile {
 
 namespace {
+
+const QString standardFileName = u"setutei.kxt"_qs;
 
 enum class Rule {
     Text,             // as stored
@@ -249,7 +250,7 @@ void apply(EstimateDocument &doc, const QStringList &lines, int lineCount)
 
 bool readStandardValues(EstimateDocument &doc, Host &host)
 {
-    return readInto(doc, host, doc.strFilePath + u"setutei.kxt"_qs, standardLineCount);
+    return readInto(doc, host, programfiles::readPath(doc.strFilePath, standardFileName), standardLineCount);
 }
 
 bool saveStandardValues(EstimateDocument &doc, Host &host)
@@ -257,9 +258,7 @@ bool saveStandardValues(EstimateDocument &doc, Host &host)
     if (!host.askYesNo(Host::MessageKind::Information,
                        u"設定した内容を基準値として登録しますか？※今回だけ変更する場合は保存の必要はありません。"_qs))
         return false;
-    if (!doc.strFileName.isEmpty())
-        doc.strFilePath = QFileInfo(doc.strFileName).absolutePath() + u'/';
-    return writeAndTake(doc, host, doc.strFilePath + u"setutei.kxt"_qs, standardLineCount);
+    return writeAndTake(doc, host, programfiles::writePath(doc.strFilePath, standardFileName), standardLineCount);
 }
 
 bool saveUserSettings(EstimateDocument &doc, Host &host)

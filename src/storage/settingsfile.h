@@ -22,12 +22,14 @@ QStringList lines(const Settings &settings, int lineCount);
 // number, the lines before it applied.
 void apply(EstimateDocument &doc, const QStringList &lines, int lineCount);
 
-// "基準値読込": reads doc.strFilePath + "setutei.kxt". A missing file or a rate that is not a number
-// is shown as an error; returns false then.
+// "基準値読込": reads "setutei.kxt" of the program folder doc.strFilePath, or the user's copy of it
+// (programfiles::readPath). A missing file or a rate that is not a number is shown as an error;
+// returns false then.
 bool readStandardValues(EstimateDocument &doc, Host &host);
 
-// "基準値保存": asks, writes "setutei.kxt", takes the rates and recalculates every line. Returns
-// true when the window should show "***保存しました***" for a second.
+// "基準値保存": asks, writes "setutei.kxt" where programfiles::writePath says, takes the rates and
+// recalculates every line. Returns true when the window should show "***保存しました***" for a
+// second.
 bool saveStandardValues(EstimateDocument &doc, Host &host);
 
 // "ファイル保存": lines 0 to 104 into a ".kxt" file the user chooses; then as the standard-value

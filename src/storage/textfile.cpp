@@ -49,10 +49,12 @@ Result<QStringList> readLines(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Result<QStringList>::failure(u"%1 を読み込めません。\n%2"_qs.arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return Result<QStringList>::failure(u"%1 を読み込めません。\n%2"_qs.arg(path, file.errorString()));
-    return splitLines(decode(bytes));
+    const QString text = decode(bytes);
+    bytes = QByteArray(); // the file's bytes go before its lines are made
+    return splitLines(text);
 }
 
 cp932::Encoded encodeLines(const QStringList &lines)

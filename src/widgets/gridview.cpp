@@ -4,9 +4,11 @@
 #include "base/textgridmodel.h"
 
 #include <QFontMetrics>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QPainter>
+#include <QToolTip>
 
 namespace {
 
@@ -37,25 +39,45 @@ GridDelegate::GridDelegate(StyleFunction style, QObject *parent)
 {
 }
 
+namespace {
+
+QRect textArea(const QRect &cell)
+{
+    return cell.adjusted(3, 0, -3, 0);
+}
+
+// Text wider than its cell: figures are drawn smaller so that no digit is hidden; other text is
+// cut with "…" as the sign that there is more (shown whole in the cell's tooltip).
+bool isCut(const CellStyle &s, const QFont &font, const QRect &cell)
+{
+    return !s.text.isEmpty() && s.align != CellStyle::Align::Right
+           && QFontMetrics(font).horizontalAdvance(s.text) > textArea(cell).width();
+}
+
+} // namespace
+
 void GridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     const CellStyle s = m_style(index.column(), TextGridModel::gridRow(index.row()));
     painter->save();
     painter->fillRect(option.rect, rgb(s.background));
     if (!s.text.isEmpty()) {
-        const QRect textRect = option.rect.adjusted(3, 0, -3, 0);
+        const QRect textRect = textArea(option.rect);
         QFont font = option.font;
-        // A figure that is wider than its column is drawn smaller rather than cut off, so that no
-        // digit of an amount is hidden.
+        QString text = s.text;
+        Qt::Alignment align = alignment(s.align);
         if (s.align == CellStyle::Align::Right && font.pixelSize() > 0) {
             const int width = QFontMetrics(font).horizontalAdvance(s.text);
             if (width > textRect.width() && width > 0)
                 font.setPixelSize(std::max(8, font.pixelSize() * textRect.width() / width));
+        } else if (isCut(s, font, option.rect)) {
+            text = QFontMetrics(font).elidedText(s.text, Qt::ElideRight, textRect.width());
+            align = Qt::AlignLeft;
         }
         painter->setFont(font);
         painter->setPen(rgb(s.colour));
         painter->setClipRect(option.rect);
-        painter->drawText(textRect, int(alignment(s.align) | Qt::AlignVCenter), s.text);
+        painter->drawText(textRect, int(align | Qt::AlignVCenter), text);
     }
     if (option.state & QStyle::State_HasFocus) {
         QPen pen(QColor(0, 0, 0));
@@ -64,6 +86,19 @@ void GridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, 
         painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
     }
     painter->restore();
+}
+
+bool GridDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                             const QModelIndex &index)
+{
+    if (event->type() != QEvent::ToolTip || !index.isValid())
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    const CellStyle s = m_style(index.column(), TextGridModel::gridRow(index.row()));
+    if (isCut(s, option.font, option.rect))
+        QToolTip::showText(event->globalPos(), s.text, view);
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 GridHeader::GridHeader(QWidget *parent) : QHeaderView(Qt::Horizontal, parent)
@@ -243,6 +278,49 @@ void GridView::hideEvent(QHideEvent *event)
         m_guide->hide();
 }
 
+void GridView::resizeEvent(QResizeEvent *event)
+{
+    QTableView::resizeEvent(event);
+    // The line was placed for the old size; left there it could lie over the bars below the grid.
+    if (m_guide)
+        m_guide->hide();
+}
+
+void GridView::moveEvent(QMoveEvent *event)
+{
+    QTableView::moveEvent(event);
+    if (m_guide)
+        m_guide->hide();
+}
+
+void GridView::scrollContentsBy(int dx, int dy)
+{
+    QTableView::scrollContentsBy(dx, dy);
+    if (dy)
+        alignTopRow();
+}
+
+void GridView::updateGeometries()
+{
+    QTableView::updateGeometries();
+    alignTopRow();
+}
+
+void GridView::alignTopRow()
+{
+    // Qt aligns the last row with the bottom edge when the scroll bar is at its end, which cuts
+    // the top row in half. The range already ends where the rows from there on fit whole, so
+    // starting the view at that row shows them all.
+    const QScrollBar *bar = verticalScrollBar();
+    if (verticalScrollMode() != ScrollPerItem || bar->maximum() <= 0 || bar->value() != bar->maximum())
+        return;
+    const int offset = verticalHeader()->sectionPosition(bar->value());
+    if (verticalHeader()->offset() == offset)
+        return;
+    verticalHeader()->setOffset(offset);
+    viewport()->update();
+}
+
 void GridView::moveGuideLine(int gridY)
 {
     if (!m_guide)
@@ -250,6 +328,8 @@ void GridView::moveGuideLine(int gridY)
     // Only between the first body row and the last rows above the bottom edge.
     if (gridY < defaultRowHeight() + guideHeight - 20 || gridY > height() - 42)
         return;
+    if (viewport()->y() + viewport()->height() < gridY + 20 + guideHeight)
+        return; // never below the rows, over a scroll bar or the bars under the grid
     m_guide->setGeometry(x(), y() + gridY + 20, width(), guideHeight);
     m_guide->show();
     m_guide->raise();

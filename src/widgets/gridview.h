@@ -20,7 +20,8 @@ struct HeaderLook {
 };
 
 // Draws every body cell as the grid's style function decides: background, text colour, alignment
-// and text on one line, vertically centred.
+// and text on one line, vertically centred. Text too wide for its cell ends in "…" and shows whole
+// in a tooltip; a figure too wide is drawn smaller instead.
 class GridDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -30,6 +31,9 @@ public:
 
     GridDelegate(StyleFunction style, QObject *parent);
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    // A cell whose text is cut shows the whole text as its tooltip.
+    bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                   const QModelIndex &index) override;
 
 private:
     StyleFunction m_style;
@@ -95,8 +99,14 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void updateGeometries() override;
 
 private:
+    // Scrolled to the end, the view still starts with a whole row under the title row.
+    void alignTopRow();
     // The grid cell under a point of the viewport.
     std::pair<int, int> cellAt(const QPoint &pos) const;
     void moveGuideLine(int gridY);

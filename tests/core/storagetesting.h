@@ -46,3 +46,14 @@ inline bool anyMessageContains(const ScriptedHost &host, const QString &text)
             return true;
     return false;
 }
+
+// Points the user's configuration folder (XDG_CONFIG_HOME) at a fresh temporary folder for the
+// fixture's lifetime.
+struct UserConfigFixture {
+    QTemporaryDir home;
+    QByteArray previous = qgetenv("XDG_CONFIG_HOME");
+
+    UserConfigFixture() { qputenv("XDG_CONFIG_HOME", home.path().toUtf8()); }
+    ~UserConfigFixture() { qputenv("XDG_CONFIG_HOME", previous); }
+    QString userFolder() const { return home.path() + u"/solvara/"_qs; }
+};

@@ -34,6 +34,13 @@ TEST(Numbers, GroupedAndAmountFormats)
     EXPECT_EQ(amount(-1234), u"       -1,234"_qs);
     EXPECT_EQ(amount(0.125), u"         0.13"_qs); // decimal digits round half up
     EXPECT_EQ(amount(1234).size(), 13);
+    EXPECT_EQ(amount(999.999), u"        1,000"_qs); // rounds up into whole yen
+
+    EXPECT_EQ(fixed(2.25, 1, 13), u"          2.3"_qs);
+    EXPECT_EQ(fixed(-0.004, 2), u"0.00"_qs);
+    EXPECT_EQ(fixed(1234.5, 0, 6), u"  1235"_qs);
+    EXPECT_EQ(groupedFixed(1234567.891, 2, 10), u"1,234,567.89"_qs); // wider than the width
+    EXPECT_EQ(groupedFixed(-999, 0, 5), u" -999"_qs);
 
     EXPECT_EQ(hashGrouped(1234567), u"1,234,567"_qs);
     EXPECT_EQ(hashGrouped(1234.5), u"1,234.5"_qs);

@@ -77,7 +77,7 @@ TEST(SettingsFile, StandardValuesRoundTripRestoreEveryStoredControl)
     EXPECT_EQ(read.doc.syokeihiritu, 11);
     EXPECT_EQ(read.doc.roumutanka, 21000);
     EXPECT_EQ(read.doc.gengou, u"vLabel56"_qs);
-    EXPECT_EQ(read.doc.strFilePath2, u"vEdit50/"_qs);
+    EXPECT_EQ(read.doc.strFilePath2, read.folder() + u"vEdit50/"_qs); // relative: beside the program
     EXPECT_EQ(read.doc.controls.N45.text, u"「vEdit52」の集計を表示する"_qs);
     EXPECT_EQ(read.doc.kidou, 0);
     EXPECT_EQ(read.doc.buttonsw, 0);
@@ -195,13 +195,21 @@ TEST(SettingsFile, MissingStandardValuesAreReportedAndNothingApplied)
     EXPECT_EQ(f.doc.kidou, 1);
 }
 
-TEST(SettingsFile, EmptyDataFolderFallsBackBesideTheProgram)
+TEST(SettingsFile, DataFolderBesideTheProgramUnlessAbsolute)
 {
-    StorageFixture f;
-    f.doc.settings.Edit50.clear();
-    writeFileLines(f.path(u"setutei.kxt"_qs), settingsfile::lines(f.doc.settings, settingsfile::standardLineCount));
-    ASSERT_TRUE(settingsfile::readStandardValues(f.doc, f.host));
-    EXPECT_EQ(f.doc.strFilePath2, f.folder() + u"材料データ/"_qs);
+    struct Case { const char16_t *edit50; const char16_t *beside; const char16_t *absolute; } cases[] = {
+        {u"", u"材料データ/", nullptr}, {u" ", u"材料データ/", nullptr}, {u"材料データ/", u"材料データ/", nullptr},
+        {u"sub/catalog", u"sub/catalog/", nullptr}, {u"/srv/材料/", nullptr, u"/srv/材料/"},
+        {u"/srv/材料", nullptr, u"/srv/材料/"},
+    };
+    for (const Case &c : cases) {
+        StorageFixture f;
+        f.doc.settings.Edit50 = QString::fromUtf16(c.edit50);
+        writeFileLines(f.path(u"setutei.kxt"_qs), settingsfile::lines(f.doc.settings, settingsfile::standardLineCount));
+        ASSERT_TRUE(settingsfile::readStandardValues(f.doc, f.host));
+        const QString expected = c.beside ? f.folder() + QString::fromUtf16(c.beside) : QString::fromUtf16(c.absolute);
+        EXPECT_EQ(f.doc.strFilePath2, expected) << QString::fromUtf16(c.edit50).toStdString();
+    }
 }
 
 TEST(SettingsFile, UserFileHas105LinesAndLeavesTheRestUntouched)

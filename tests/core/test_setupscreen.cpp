@@ -1,5 +1,6 @@
 #include "itemfixture.h"
 
+#include "items/itemtable.h"
 #include "items/setupscreen.h"
 
 #include <gtest/gtest.h>
@@ -117,6 +118,34 @@ TEST(SetupScreen, CloseWithChecksNeedsTheHeaderAndALeafItem)
                       c.title1 + c.title2 + u" / SOL-VARAの箱- Ver6.16"_qs) << c.what;
         }
     }
+}
+
+// Choosing an item starts a rename; closing the screen must end it completely, or the screen comes
+// back with the strip "項目選択中", the caption "↓ 登録" and the old name, and a press registers the
+// item a second time.
+TEST(SetupScreen, ClosingEndsARenameSoThatNoItemIsRegisteredTwice)
+{
+    SetupFixture f;
+    const MainControls &c = f.doc.controls;
+    setupscreen::open(f.doc);
+    f.choose(3);
+    ASSERT_TRUE(c.Panel83.visible);
+    setupscreen::closeWithChecks(f.doc, f.host);
+    ASSERT_FALSE(c.GroupBox1.visible);
+
+    setupscreen::toggle(f.doc, f.host);
+    EXPECT_FALSE(c.Panel83.visible);
+    EXPECT_EQ(c.Button5.text, u"↓ 登録");
+    EXPECT_TRUE(c.Edit1.text.isEmpty());
+    items::registerButton(f.doc, f.host);
+    EXPECT_EQ(f.doc.tree_count, 4);
+    EXPECT_EQ(f.host.beeps, 1);
+
+    // A standard name picked during a rename is registered as a new item: the strip goes too.
+    f.choose(2);
+    items::pickStandardName(f.doc, 0);
+    EXPECT_FALSE(c.Panel83.visible);
+    EXPECT_EQ(c.Button5.text, u"↓ 登録");
 }
 
 TEST(SetupScreen, CloseWithChecksRefreshesLineItemNumbers)

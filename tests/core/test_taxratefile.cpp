@@ -63,7 +63,11 @@ TEST(TaxRateFile, LineEndsAndFailures)
     ASSERT_TRUE(taxratefile::write(empty.folder(), {QByteArray(), u"10"_qs}).ok());
     EXPECT_EQ(fileBytes(empty.path(u"zeiritu.ini"_qs)), QByteArray("\r\n10\r\n"));
 
-    // A folder that cannot be written reports the file.
+    // A program folder that cannot take the file sends it to the user's configuration folder;
+    // when that cannot take it either, the failure names the file.
+    UserConfigFixture user;
+    writeBytes(user.home.filePath(u"blocked"_qs), "a file, not a folder");
+    qputenv("XDG_CONFIG_HOME", user.home.filePath(u"blocked"_qs).toUtf8());
     const Status failed = taxratefile::write(empty.path(u"no-such-folder/"_qs), {QByteArray(), u"10"_qs});
     ASSERT_FALSE(failed.ok());
     EXPECT_TRUE(failed.error().contains(u"zeiritu.ini"));

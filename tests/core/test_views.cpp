@@ -49,6 +49,20 @@ TEST(LineOrders, CodeOrderSortsByTheKeyAndRenumbers)
     EXPECT_EQ(f.column(InputNo), (QStringList{u"2"_qs, u"1"_qs, u"4"_qs, u"3"_qs}));
     EXPECT_EQ(f.column(No), (QStringList{u"1"_qs, u"2"_qs, u"3"_qs, u"4"_qs}));
     EXPECT_EQ(f.doc.lines.cell(Unit, 2), u"ｍ"_qs);
+
+    // A table sorted before is sorted again after any change of its key cells or of its rows,
+    // and a second document is never taken for the first.
+    f.doc.lines.setCell(Name, 1, u"配管"_qs);
+    lineorders::codeOrder(f.doc);
+    EXPECT_EQ(f.column(InputNo), (QStringList{u"1"_qs, u"4"_qs, u"3"_qs, u"2"_qs}));
+    f.doc.lines.swapRows(1, 4);
+    lineorders::codeOrder(f.doc);
+    EXPECT_EQ(f.column(InputNo), (QStringList{u"1"_qs, u"4"_qs, u"3"_qs, u"2"_qs}));
+    Fixture g;
+    g.addLine(u"1.電灯"_qs, u"ボックス"_qs, u"b"_qs, 1);
+    g.addLine(u"1.電灯"_qs, u"ボックス"_qs, u"A"_qs, 2);
+    lineorders::codeOrder(g.doc);
+    EXPECT_EQ(g.column(InputNo), (QStringList{u"2"_qs, u"1"_qs}));
 }
 
 TEST(LineOrders, InputOrderPutsLinesWithoutNumberFirstAndAbandonsOnText)

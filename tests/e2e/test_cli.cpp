@@ -55,6 +55,8 @@ TEST(Cli, StateAfterStartUp)
     const QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
     EXPECT_TRUE(lines.contains(u"Caption\t電気工事積算ソフト/SOL-VARAの箱- Ver6.16"_qs));
     EXPECT_TRUE(lines.contains(u"Edit21\t20000"_qs));
+    // The shipped standard values carry today's consumption tax rate.
+    EXPECT_TRUE(lines.contains(u"Edit51\t10"_qs));
     EXPECT_TRUE(lines.contains(u"RadioButton4\t0"_qs));
     EXPECT_TRUE(lines.contains(u"TForm6.ComboBox1\t800"_qs));
     EXPECT_TRUE(lines.contains(u"kidou\t0"_qs));
@@ -139,7 +141,7 @@ TEST(Cli, SampleEstimateCompilesIntoAQuotation)
 
     const CliRun totals = cli({u"totals"_qs, sample});
     EXPECT_TRUE(totals.out.contains(u"sougoukei\t%1\n"_qs.arg(grand)));
-    EXPECT_TRUE(totals.out.contains(u"st1count\t32\n"_qs));
+    EXPECT_TRUE(totals.out.contains(u"st1count\t36\n"_qs));
 }
 
 TEST(Cli, SetRecompilesAndAppliesTheSettings)

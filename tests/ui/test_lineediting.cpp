@@ -336,3 +336,20 @@ TEST(LineEditing, LineReopenedFromTheSheetShowsTheCorrectedQuantity)
     EXPECT_EQ(d.doc().sheet.cell(sheetcol::Name, sheet->currentIndex().row() + 1), u"VVF"_qs);
     EXPECT_EQ(sheet->currentIndex().column(), 0);
 }
+
+// A drag over two cells of the whole view, then "クリップボードへコピー": the rectangle as TAB and CR LF.
+TEST(LineEditing, CopyPutsTheDraggedRangeOnTheClipboard)
+{
+    Desk d;
+    d.fill();
+    d.press(u"Button12"); // 全体表示
+    QTableView *g = d.grid(u"StringGrid1");
+    const int row = d.rowOf(u"PF管"_qs);
+    QTest::mousePress(g->viewport(), Qt::LeftButton, {}, d.centre(g, Name, row));
+    QTest::mouseRelease(g->viewport(), Qt::LeftButton, {}, d.centre(g, Quantity, row));
+    d.menu(g, row, u"N12");
+    const TextGrid &lines = d.doc().lines;
+    const int r = d.rowOf(u"PF管"_qs); // the menu sorts the lines in code order
+    EXPECT_EQ(d.host.clipboard, lines.cell(Name, r) + u'\t' + lines.cell(Name + 1, r) + u'\t' +
+                                    lines.cell(Name + 2, r) + u'\t' + lines.cell(Quantity, r) + u"\r\n"_qs);
+}

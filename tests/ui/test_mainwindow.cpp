@@ -313,14 +313,29 @@ TEST(MainWindow, SizeFollowsTheScreenAndTheSheetPriceColumnsGrowWithTheWindow)
     EXPECT_EQ(w.form.width(), screen.width());
     EXPECT_EQ(w.form.height(), screen.height() <= 768 ? screen.height() : qRound(screen.height() / 1.38));
 
-    w.form.resize(1580, 900);
+    w.fill();
+    w.click(u"Button16");
     auto *sheet = w.child<QTableView>(u"StringGrid6");
+    ASSERT_TRUE(sheet->isVisible());
     const QWidget *left = w.child(u"Panel8");
-    EXPECT_EQ(sheet->x(), left->x() + left->width() + 1);
-    EXPECT_EQ(sheet->x() + sheet->width(), w.form.centralWidget()->width() - 5);
-    const int e = (sheet->width() - 1241) / 6;
-    EXPECT_EQ(widths(sheet, 14, 21), (std::vector<int>{70 + e, 46, 70 + e, 85 + e, 46, 70 + e, 85 + e, 74 + e}));
-    EXPECT_EQ(sheet->height(), w.form.centralWidget()->height() - sheet->y() - 23);
+    for (const QSize size : {QSize(1580, 900), QSize(1280, 700), QSize(1920, 1000)}) {
+        w.form.resize(size);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(sheet->x(), left->x() + left->width() + 1);
+        EXPECT_EQ(sheet->x() + sheet->width(), w.form.centralWidget()->width() - 5);
+        EXPECT_EQ(sheet->height(), w.form.centralWidget()->height() - sheet->y() - 23);
+        // The price columns grow alike from their design widths, and the last column ends at the
+        // scroll bar: no empty strip, nothing hidden to the right.
+        const std::vector<int> price = widths(sheet, 14, 21);
+        const int e = price[0] - 70;
+        EXPECT_EQ(price, (std::vector<int>{70 + e, 46, 70 + e, 85 + e, 46, 70 + e, 85 + e, price[7]}));
+        EXPECT_GE(price[7] - 74 - e, 0);
+        EXPECT_LT(price[7] - 74 - e, 6);
+        int total = 0;
+        for (int c = 0; c < sheet->model()->columnCount(); ++c)
+            total += sheet->isColumnHidden(c) ? 0 : sheet->columnWidth(c);
+        EXPECT_EQ(total, sheet->viewport()->width()) << size.width();
+    }
 }
 
 TEST(MainWindow, SampleEstimateGivenOnTheCommandLineOpensOnTheSheet)

@@ -1,4 +1,5 @@
-#include "app/fonts.h"
+#include "output/fontfaces.h"
+#include "widgets/scrollbarstyle.h"
 
 #include <QApplication>
 
@@ -10,7 +11,8 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    installFontSubstitutions();
+    fontfaces::install();
+    QApplication::setStyle(new ScrollBarStyle); // as the program draws its windows
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
