@@ -7,14 +7,14 @@
 #   scripts/fuzz.sh --merge TARGET        adds the inputs found so far that reach new code to
 #                                         tests/fuzz/corpus/TARGET (the corpus the replay test runs)
 #
-# Targets: records estimate settings conditions (tests/fuzz/CMakeLists.txt lists them).
+# Targets: records estimate settings conditions catalog (tests/fuzz/CMakeLists.txt lists them).
 # Inputs found while fuzzing collect in build-fuzz/corpus/TARGET; an input that makes a target
 # fail is written to build-fuzz/findings/. Once the fault is fixed, copy it into
 # tests/fuzz/corpus/TARGET/ so that the replay test keeps it.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build-fuzz"
-all_targets=(records estimate settings conditions)
+all_targets=(records estimate settings conditions catalog)
 
 # clang 14 and its sanitizer and libFuzzer runtimes (Debian 12).
 packages=(clang-14 libclang-rt-14-dev lld)
