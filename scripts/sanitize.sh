@@ -13,5 +13,6 @@ cmake --build "$build" -j2 --target core_tests e2e_tests fuzz_replay
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS=suppressions=$root/tests/sanitize/lsan.supp:print_suppressions=0
 cd "$build"
 ctest --output-on-failure -j2 --timeout 600 -L 'core|e2e|fuzz'
