@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QStandardPaths>
 #include <QTextStream>
 
 #include <cstdio>
@@ -60,5 +61,8 @@ int main(int argc, char *argv[])
     }
     if (!screenshotFolder.isEmpty())
         return saveScreenshots(form1, screenshotFolder) == 0 ? 0 : 1;
+    // The running estimate is kept in the user's data folder while it has unsaved changes, so
+    // that a crash does not lose it.
+    form1.startRecovery(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/recovery"_qs);
     return app.exec();
 }

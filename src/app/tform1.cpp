@@ -1,6 +1,7 @@
 #include "app/tform1.h"
 
 #include "app/qthost.h"
+#include "app/recoverykeeper.h"
 #include "app/startup.h"
 #include "catalog/catalogscreens.h"
 #include "base/textgridmodel.h"
@@ -11,6 +12,7 @@
 #include "output/itemviewgrid.h"
 #include "output/sheetcalculatorlink.h"
 #include "output/sheetgrid.h"
+#include "storage/unsavedwork.h"
 #include "storage/usersettings.h"
 #include "widgets/controlfactory.h"
 
@@ -137,28 +139,23 @@ void TForm1::closeEvent(QCloseEvent *event)
         return;
     }
     event->accept();
+    if (m_recovery)
+        m_recovery->discard();
     emit closed();
 }
 
-// Returns true when the window may close.
+// Returns true when the window may close: nothing unsaved, discarded on purpose, or saved.
 bool TForm1::FormClose()
 {
-    if (m_doc.kidou != 1)
-        return true;
-    const Host::Button answer = m_host->message(Host::MessageKind::Question, u"情報"_qs,
-                                                u"終了前に保存しますか？"_qs, Host::Yes | Host::No | Host::Cancel);
-    if (answer == Host::No)
-        return true;
-    if (answer != Host::Yes)
-        return false;
-    Button2Click();
-    // A save that was cancelled or failed leaves the changes unsaved: the window stays open so
-    // that nothing is lost.
-    return m_doc.kidou != 1 || m_doc.st1count == 0;
+    const bool mayClose = unsavedwork::mayClose(m_doc, *m_host);
+    refresh();
+    return mayClose;
 }
 
 void TForm1::refresh()
 {
+    if (m_recovery)
+        m_recovery->documentChanged();
     const MainControls &c = m_doc.controls;
     setWindowTitle(c.Caption);
     applyControls();

@@ -19,6 +19,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QtHost;
+class RecoveryKeeper;
 class SheetGrid;
 class GridView;
 class ConditionScreen;
@@ -61,6 +62,10 @@ public:
 
     // Shows the document: caption, control states, the grid of the current view, colours.
     void refresh();
+
+    // Keeps the estimate in a recovery file under `folder` while it has unsaved changes, after
+    // offering what a program that did not end normally left there (tform1recovery.cpp).
+    void startRecovery(const QString &folder);
 
 signals:
     // The window has closed: the program ends.
@@ -153,6 +158,7 @@ private:
 
     EstimateDocument m_doc;
     std::unique_ptr<QtHost> m_ownHost;
+    std::unique_ptr<RecoveryKeeper> m_recovery;
     Host *m_host;
     QWidget *m_keypad = nullptr;
     QWidget *m_calculator = nullptr;

@@ -10,7 +10,9 @@
 class ConversionError : public std::exception
 {
 public:
-    enum class Kind { Number, Integer };
+    // Count: a whole number read from a file that the file's own records cannot back (negative, or
+    // more than the records present).
+    enum class Kind { Number, Integer, Count };
 
     explicit ConversionError(QString text, Kind kind = Kind::Number);
 

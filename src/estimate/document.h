@@ -50,6 +50,7 @@ public:
     QString sverj;        // "- Ver" + version
     QString Filename;     // the estimate file being opened or saved
     QString memoFileName; // the estimate file last read
+    QString estimatePath; // the estimate file last read or saved; empty for a new estimate
     QString gengou;       // registered era name
     double ver = 0;       // operating-system version major.minor
 

@@ -1,13 +1,13 @@
 #include "export/workbook.h"
 
+#include "storage/textfile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
 
 #include <xlsxwriter.h>
 
-#include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -205,14 +205,15 @@ void Workbook::ensureSheets(int count)
 
 Status Workbook::save(const QString &path) const
 {
-    const QFileInfo target(path);
-    QTemporaryFile temp(target.absoluteDir().filePath(u".%1.XXXXXX"_qs.arg(target.fileName())));
-    if (!temp.open())
-        return Status::failure(u"%1 に書き込めません（%2）"_qs.arg(QDir::toNativeSeparators(path), temp.errorString()));
-    temp.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                        | QFileDevice::ReadOther);
-    temp.close();
-    const QByteArray tempName = QFile::encodeName(temp.fileName());
+    // The library writes a file of its own: it is built in the temporary folder, then put in place
+    // by the safe writer that every save of the program goes through (an existing workbook stays
+    // as it was when that fails).
+    const QString shown = QDir::toNativeSeparators(path);
+    QTemporaryFile scratch(QDir::temp().filePath(u"solvara-XXXXXX.xlsx"_qs));
+    if (!scratch.open())
+        return Status::failure(u"%1 に書き込めません（%2）"_qs.arg(shown, scratch.errorString()));
+    scratch.close();
+    const QByteArray scratchName = QFile::encodeName(scratch.fileName());
 
     // Without merged areas and row heights every sheet is written strictly row by row, so the
     // library can stream the rows out instead of holding every cell: much faster for long lists.
@@ -221,20 +222,19 @@ Status Workbook::save(const QString &path) const
         streamable = streamable && sheet->merges().empty() && sheet->rowHeights().empty();
     lxw_workbook_options options{};
     options.constant_memory = streamable ? LXW_TRUE : LXW_FALSE;
-    lxw_workbook *wb = workbook_new_opt(tempName.constData(), &options);
+    lxw_workbook *wb = workbook_new_opt(scratchName.constData(), &options);
     if (!wb)
-        return Status::failure(u"%1 に書き込めません"_qs.arg(QDir::toNativeSeparators(path)));
+        return Status::failure(u"%1 に書き込めません"_qs.arg(shown));
     for (const auto &sheet : m_sheets)
         writeSheet(wb, *sheet);
     const lxw_error error = workbook_close(wb);
     if (error != LXW_NO_ERROR)
-        return Status::failure(u"%1 に書き込めません（%2）"_qs.arg(QDir::toNativeSeparators(path),
-                                                                  QString::fromUtf8(lxw_strerror(error))));
-    std::error_code ec;
-    std::filesystem::rename(tempName.constData(), QFile::encodeName(path).constData(), ec);
-    if (ec)
-        return Status::failure(u"%1 に書き込めません（%2）"_qs.arg(QDir::toNativeSeparators(path),
-                                                                  QString::fromLocal8Bit(ec.message())));
-    temp.setAutoRemove(false);
-    return Done{};
+        return Status::failure(u"%1 に書き込めません（%2）"_qs.arg(shown, QString::fromUtf8(lxw_strerror(error))));
+    QFile built(scratch.fileName());
+    if (!built.open(QIODevice::ReadOnly))
+        return Status::failure(u"%1 に書き込めません（%2）"_qs.arg(shown, built.errorString()));
+    const QByteArray bytes = built.readAll();
+    if (built.error() != QFileDevice::NoError)
+        return Status::failure(u"%1 に書き込めません（%2）"_qs.arg(shown, built.errorString()));
+    return textfile::writeBytes(path, bytes);
 }

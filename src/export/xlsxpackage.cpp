@@ -1,5 +1,7 @@
 #include "export/xlsxpackage.h"
 
+#include "storage/textfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,7 +9,6 @@
 
 #include <zip.h>
 
-#include <filesystem>
 
 namespace {
 
@@ -91,13 +92,12 @@ void XlsxPackage::setEntry(const QString &name, const QByteArray &data)
 
 Status XlsxPackage::write(const QString &path) const
 {
+    // The package is built in the temporary folder, then put in place by the safe writer that
+    // every save of the program goes through (an existing file stays as it was when that fails).
     const QString shown = QDir::toNativeSeparators(path);
-    const QFileInfo target(path);
-    QTemporaryFile temp(target.absoluteDir().filePath(u".%1.XXXXXX"_qs.arg(target.fileName())));
+    QTemporaryFile temp(QDir::temp().filePath(u"solvara-XXXXXX.xlsx"_qs));
     if (!temp.open())
         return Status::failure(u"%1 に書き込めません（%2）"_qs.arg(shown, temp.errorString()));
-    temp.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                        | QFileDevice::ReadOther);
     temp.close();
     const QByteArray tempName = QFile::encodeName(temp.fileName());
 
@@ -120,9 +120,11 @@ Status XlsxPackage::write(const QString &path) const
         zip_discard(archive);
         return Status::failure(u"%1 に書き込めません（%2）"_qs.arg(shown, reason));
     }
-    std::error_code ec;
-    std::filesystem::rename(tempName.constData(), QFile::encodeName(path).constData(), ec);
-    if (ec)
-        return Status::failure(u"%1 に書き込めません（%2）"_qs.arg(shown, QString::fromLocal8Bit(ec.message())));
-    return Done{};
+    QFile built(temp.fileName());
+    if (!built.open(QIODevice::ReadOnly))
+        return Status::failure(u"%1 に書き込めません（%2）"_qs.arg(shown, built.errorString()));
+    const QByteArray bytes = built.readAll();
+    if (built.error() != QFileDevice::NoError)
+        return Status::failure(u"%1 に書き込めません（%2）"_qs.arg(shown, built.errorString()));
+    return textfile::writeBytes(path, bytes);
 }

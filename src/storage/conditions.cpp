@@ -26,9 +26,7 @@ bool readStandard(EstimateDocument &doc, Host &host)
     const std::optional<QStringList> read = hostfiles::readLines(host, path);
     if (!read)
         return false;
-    const int present = int(std::min<qsizetype>(read->size(), count));
-    for (int i = 0; i < present; ++i)
-        records::fillRow(doc.conditions, i + 1, (*read)[i]);
+    const int present = apply(doc, *read);
     if (present < count) {
         host.error(u"%1 には条件が %2 件しかありません（%3 件必要です）。読み込めた分だけを反映しました。"_qs
                        .arg(path)
@@ -37,6 +35,14 @@ bool readStandard(EstimateDocument &doc, Host &host)
         return false;
     }
     return true;
+}
+
+int apply(EstimateDocument &doc, const QStringList &lines)
+{
+    const int present = int(std::min<qsizetype>(lines.size(), count));
+    for (int i = 0; i < present; ++i)
+        records::fillRow(doc.conditions, i + 1, lines[i]);
+    return present;
 }
 
 bool saveStandard(EstimateDocument &doc, Host &host)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 class EstimateDocument;
 class Host;
 
@@ -14,6 +16,9 @@ inline constexpr int count = 45;
 // A missing file is shown as an error and nothing is applied; a file with fewer records applies
 // those present and says so in an error message. Returns true when all 45 were read.
 bool readStandard(EstimateDocument &doc, Host &host);
+
+// Records 0 to 44 of a conditions file into rows 1 to 45; returns how many there were.
+int apply(EstimateDocument &doc, const QStringList &lines);
 
 // "基準値保存" (Button85): refused with a warning when no condition has any text; otherwise asks
 // and writes rows 1 to 45 where programfiles::writePath says. Returns true when written.

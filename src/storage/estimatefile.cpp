@@ -16,6 +16,7 @@
 #include "storage/filenames.h"
 #include "storage/hostfiles.h"
 #include "storage/records.h"
+#include "storage/unsavedwork.h"
 
 #include <vector>
 
@@ -129,10 +130,11 @@ void distribute(EstimateDocument &doc, const QStringList &file)
     auto record = [&file](int i) {
         return records::toRow(i < file.size() ? QStringView(file[i]) : QStringView(), fieldCount);
     };
-    estimateheader::applyRecord0(doc, record(0));
+    const int afterHeader = int(file.size()) - headerRecords;
+    estimateheader::applyRecord0(doc, record(0), afterHeader);
     estimateheader::applyRecord1(doc, record(1));
     estimateheader::applyConditions(doc, record(2), record(3));
-    const int n = estimateheader::applyRecord4(doc, record(4), int(file.size()) - headerRecords);
+    const int n = estimateheader::applyRecord4(doc, record(4), afterHeader);
     readItems(doc, file, n);
     readLines(doc, file, headerRecords + n);
     chooseCurrentItem(doc);
@@ -158,38 +160,44 @@ QStringList records(const EstimateDocument &doc)
     return out;
 }
 
-bool save(EstimateDocument &doc, Host &host)
+Saved save(EstimateDocument &doc, Host &host)
 {
     if (doc.st1count == 0) {
         host.beep();
-        return false;
+        return {Saved::NoLines};
     }
     Settings &s = doc.settings;
     const std::optional<QString> chosen = host.saveFileName(u"kas|*.kas"_qs, s.Edit22 + s.Edit60);
     if (!chosen)
-        return false;
+        return {Saved::Cancelled};
     if (num::isBlank(s.Edit56))
         s.Edit56 = u"100"_qs;
-    if (!hostfiles::writeLines(host, filenames::withExtension(*chosen, u"kas"), records(doc)))
-        return false;
+    const QString path = filenames::withExtension(*chosen, u"kas");
+    if (!hostfiles::writeLines(host, path, records(doc)))
+        return {Saved::Failed};
     host.playSound(filenames::completionSound(doc.strFilePath));
     doc.kidou = 0;
-    return true;
+    doc.estimatePath = path;
+    return {Saved::Written};
 }
 
 bool readFile(EstimateDocument &doc, Host &host)
 {
     // The file is read before anything is emptied, so an unreadable file costs nothing.
     const std::optional<QStringList> file = hostfiles::readLines(host, doc.Filename);
-    if (!file)
-        return false;
+    return file && applyRecords(doc, host, *file);
+}
+
+bool applyRecords(EstimateDocument &doc, Host &host, const QStringList &file)
+{
     try {
-        distribute(doc, *file);
+        distribute(doc, file);
     } catch (const ConversionError &e) {
         host.error(e.message());
         return false;
     }
     doc.kidou = 0;
+    doc.estimatePath = doc.Filename;
     doc.lines.setRow(0, titles::lineTableAfterRead());
     return true;
 }
@@ -198,6 +206,12 @@ bool read(EstimateDocument &doc, Host &host)
 {
     if (!readFile(doc, host))
         return false;
+    afterRead(doc, host);
+    return true;
+}
+
+void afterRead(EstimateDocument &doc, Host &host)
+{
     views::enterCurrentView(doc, host);
     doc.kidou = 0;
     header::refreshDateLabel(doc);
@@ -211,13 +225,11 @@ bool read(EstimateDocument &doc, Host &host)
     itemtree::refreshCaptions(doc);
     outline::writeItemCodes(doc);
     sheet::compile(doc, host);
-    return true;
 }
 
 bool open(EstimateDocument &doc, Host &host)
 {
-    if (doc.kidou == 1
-        && !host.askYesNo(Host::MessageKind::Warning, u"作業中のデーターが消失します。開いてよろしいですか？"_qs))
+    if (!unsavedwork::mayOpen(doc, host))
         return false;
     const std::optional<QString> chosen = host.openFileName(u"kas|*.kas"_qs);
     if (!chosen)

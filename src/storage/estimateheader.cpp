@@ -83,6 +83,15 @@ int toInt(const QString &text)
     return int(value);
 }
 
+// A count read from the file: a whole number from 0 to `most`.
+int toCount(const QString &text, int most)
+{
+    const int value = toInt(text);
+    if (value < 0 || value > most)
+        throw ConversionError(text, ConversionError::Kind::Count);
+    return value;
+}
+
 // The seal fields of record 4: blank, "0" or a full-width space give the default.
 QString sealValue(const QString &text, const QString &fallback)
 {
@@ -198,7 +207,7 @@ QStringList record4(const EstimateDocument &doc, int itemRecords)
     return f;
 }
 
-void applyRecord0(EstimateDocument &doc, const QStringList &f)
+void applyRecord0(EstimateDocument &doc, const QStringList &f, int availableRecords)
 {
     Settings &s = doc.settings;
     for (int i = 0; i < 20; ++i)
@@ -208,7 +217,7 @@ void applyRecord0(EstimateDocument &doc, const QStringList &f)
     doc.syokeihiritu = double(num::toInteger(s.Edit20));
     doc.roumutanka = double(num::toInteger(s.Edit21));
     s.Edit22 = f[20];
-    doc.tree_count = toInt(f[21]);
+    doc.tree_count = toCount(f[21], std::max(availableRecords, 0));
     checkRule(s, u"CheckBox", 1, f[22]);
     for (int i = 0; i < 18; ++i)
         put(s, u"ComboBox", 1 + i, f[23 + i]);
@@ -265,8 +274,9 @@ int applyRecord4(EstimateDocument &doc, const QStringList &f, int availableRecor
     record4CheckRule(s, 17, f[7]);
     const QString countText = orDefault(f[8], u"29"_qs);
     const int count = toInt(countText);
-    if (count < 0)
-        throw ConversionError(countText, ConversionError::Kind::Integer);
+    // The items in use are rows of the item table, so n cannot be smaller than their count.
+    if (count < 0 || count < doc.tree_count)
+        throw ConversionError(countText, ConversionError::Kind::Count);
     record4CheckRule(s, 18, f[9]);
     if (f[10] == u"1")
         doc.seikyu5 = 1;

@@ -19,11 +19,14 @@ QStringList record4(const EstimateDocument &doc, int itemRecords);
 // Distribute a record read from a file (46 fields, missing ones empty) into the document, field
 // by field. A field that must be a number and is not throws ConversionError; the fields before it
 // stay applied.
-void applyRecord0(EstimateDocument &doc, const QStringList &fields);
+// The item count (field 21) must lie between 0 and `availableRecords`, the records that follow the
+// header: it counts item records.
+void applyRecord0(EstimateDocument &doc, const QStringList &fields, int availableRecords);
 void applyRecord1(EstimateDocument &doc, const QStringList &fields);
 void applyConditions(EstimateDocument &doc, const QStringList &marks, const QStringList &texts);
 // Returns n, the number of item records that follow ("29" when the field is blank), at most
-// `availableRecords` (a corrupt count cannot claim more records than the file holds).
+// `availableRecords` (a corrupt count cannot claim more records than the file holds). A negative n,
+// or an n below the item count of record 0, throws ConversionError.
 int applyRecord4(EstimateDocument &doc, const QStringList &fields, int availableRecords);
 
 } // namespace estimateheader

@@ -1,8 +1,9 @@
 #include "storage/textfile.h"
 
+#include "storage/safefile.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace textfile {
 
@@ -81,17 +82,7 @@ Result<WriteReport> writeLines(const QString &path, const QStringList &lines)
 
 Status writeBytes(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    auto failure = [&] {
-        return Status::failure(u"%1 に書き込めません。\n%2"_qs.arg(path, file.errorString()));
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        return failure();
-    if (file.write(bytes) != bytes.size())
-        return failure();
-    if (!file.commit())
-        return failure();
-    return Done{};
+    return safefile::write(path, bytes);
 }
 
 QString substitutionNotice(const QString &path, const QList<cp932::Substitution> &substitutions)

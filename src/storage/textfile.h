@@ -25,7 +25,8 @@ struct WriteReport {
 // Encodes the lines without writing anything.
 cp932::Encoded encodeLines(const QStringList &lines);
 
-// Writes the lines, replacing the file only once the new content is complete on disk.
+// Writes the lines through the safe writer: the file is replaced only once the new content is
+// complete on the disk, and a failure leaves the old one as it was.
 Result<WriteReport> writeLines(const QString &path, const QStringList &lines);
 // Writes bytes that are already encoded, in the same way.
 Status writeBytes(const QString &path, const QByteArray &bytes);

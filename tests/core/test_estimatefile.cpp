@@ -363,6 +363,12 @@ TEST(EstimateFile, ANumberFieldThatIsNotANumberStopsTheReadingThere)
         {{{0, 17, u"6.5"}}, u"6.5", titleNotRead},
         {{{0, 19, u"2万"}}, u"2万", titleNotRead},
         {{{0, 21, u"x"}}, u"x", [](const EstimateDocument &d) { return !d.settings.CheckBox1; }},
+        // Counts the file's records cannot back: more items than records, a negative count, fewer
+        // item records than items in use.
+        {{{0, 21, u"1000000"}}, u"1000000", [](const EstimateDocument &d) { return !d.settings.CheckBox1; }},
+        {{{0, 21, u"2147483647"}}, u"2147483647", [](const EstimateDocument &d) { return !d.settings.CheckBox1; }},
+        {{{0, 21, u"-2147483648"}}, u"-2147483648", [](const EstimateDocument &d) { return !d.settings.CheckBox1; }},
+        {{{4, 8, u"2"}}, u"2", secondLineNotRead},
         {{{1, 42, u"abc"}}, u"abc", [](const EstimateDocument &d) { return d.conditions.cell(2, 1).isEmpty(); }},
         {{{1, 45, u"x"}}, u"x", [](const EstimateDocument &d) { return d.conditions.cell(2, 1).isEmpty(); }},
         {{{4, 8, u"x"}}, u"x", secondLineNotRead},
@@ -523,17 +529,18 @@ TEST(EstimateFile, OpenAsksBeforeDiscardingUnsavedWork)
 
     StorageFixture declined;
     declined.doc.kidou = 1;
-    declined.host.answers = {Host::No};
+    declined.host.answers = {Host::Cancel};
     declined.host.openNames = {path};
     EXPECT_FALSE(estimatefile::open(declined.doc, declined.host));
     ASSERT_EQ(declined.host.messages.size(), 1);
     EXPECT_EQ(declined.host.messages[0].kind, Host::MessageKind::Warning);
-    EXPECT_EQ(declined.host.messages[0].text, u"作業中のデーターが消失します。開いてよろしいですか？"_qs);
+    EXPECT_EQ(declined.host.messages[0].text, u"作業中のデーターが消失します。開く前に保存しますか？"_qs);
     EXPECT_TRUE(declined.host.dialogFilters.isEmpty());
     EXPECT_EQ(declined.doc.st1count, 0);
 
-    StorageFixture accepted;
+    StorageFixture accepted; // "いいえ": opened without saving
     accepted.doc.kidou = 1;
+    accepted.host.answers = {Host::No};
     accepted.doc.settings.CheckBox17 = true;
     accepted.host.openNames = {path};
     ASSERT_TRUE(estimatefile::open(accepted.doc, accepted.host));

@@ -14,10 +14,12 @@ struct CliRun {
     QStringList outLines() const { return out.split(u'\n', Qt::SkipEmptyParts); }
 };
 
-// Runs solvara-cli with `arguments` and waits for it to end.
-inline CliRun cli(const QStringList &arguments)
+// Runs solvara-cli with `arguments` in `environment` and waits for it to end.
+inline CliRun cli(const QStringList &arguments,
+                  const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess p;
+    p.setProcessEnvironment(environment);
     p.start(QStringLiteral(SOLVARA_BIN_DIR "/solvara-cli"), arguments);
     p.waitForFinished(120000);
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
