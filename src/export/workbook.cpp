@@ -1,13 +1,8 @@
 #include "export/workbook.h"
 
-#include "storage/textfile.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <QTemporaryFile>
+#include "export/scratchbuild.h"
 
 #include <xlsxwriter.h>
-
 
 namespace {
 
@@ -205,15 +200,9 @@ void Workbook::ensureSheets(int count)
 
 Status Workbook::save(const QString &path) const
 {
-    // The library writes a file of its own: it is built in the temporary folder, then put in place
-    // by the safe writer that every save of the program goes through (an existing workbook stays
-    // as it was when that fails).
-    const QString shown = QDir::toNativeSeparators(path);
-    QTemporaryFile scratch(QDir::temp().filePath(u"solvara-XXXXXX.xlsx"_qs));
-    if (!scratch.open())
-        return Status::failure(u"%1 に書き込めません（%2）"_qs.arg(shown, scratch.errorString()));
-    scratch.close();
-    const QByteArray scratchName = QFile::encodeName(scratch.fileName());
+    const ScratchBuild build(path);
+    if (!build.ready())
+        return build.failure();
 
     // Without merged areas and row heights every sheet is written strictly row by row, so the
     // library can stream the rows out instead of holding every cell: much faster for long lists.
@@ -222,19 +211,13 @@ Status Workbook::save(const QString &path) const
         streamable = streamable && sheet->merges().empty() && sheet->rowHeights().empty();
     lxw_workbook_options options{};
     options.constant_memory = streamable ? LXW_TRUE : LXW_FALSE;
-    lxw_workbook *wb = workbook_new_opt(scratchName.constData(), &options);
+    lxw_workbook *wb = workbook_new_opt(build.scratchName().constData(), &options);
     if (!wb)
-        return Status::failure(u"%1 に書き込めません"_qs.arg(shown));
+        return build.failure();
     for (const auto &sheet : m_sheets)
         writeSheet(wb, *sheet);
     const lxw_error error = workbook_close(wb);
     if (error != LXW_NO_ERROR)
-        return Status::failure(u"%1 に書き込めません（%2）"_qs.arg(shown, QString::fromUtf8(lxw_strerror(error))));
-    QFile built(scratch.fileName());
-    if (!built.open(QIODevice::ReadOnly))
-        return Status::failure(u"%1 に書き込めません（%2）"_qs.arg(shown, built.errorString()));
-    const QByteArray bytes = built.readAll();
-    if (built.error() != QFileDevice::NoError)
-        return Status::failure(u"%1 に書き込めません（%2）"_qs.arg(shown, built.errorString()));
-    return textfile::writeBytes(path, bytes);
+        return build.failure(QString::fromUtf8(lxw_strerror(error)));
+    return build.install();
 }

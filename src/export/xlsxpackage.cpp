@@ -1,14 +1,11 @@
 #include "export/xlsxpackage.h"
 
-#include "storage/textfile.h"
+#include "export/scratchbuild.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <zip.h>
-
 
 namespace {
 
@@ -92,19 +89,13 @@ void XlsxPackage::setEntry(const QString &name, const QByteArray &data)
 
 Status XlsxPackage::write(const QString &path) const
 {
-    // The package is built in the temporary folder, then put in place by the safe writer that
-    // every save of the program goes through (an existing file stays as it was when that fails).
-    const QString shown = QDir::toNativeSeparators(path);
-    QTemporaryFile temp(QDir::temp().filePath(u"solvara-XXXXXX.xlsx"_qs));
-    if (!temp.open())
-        return Status::failure(u"%1 に書き込めません（%2）"_qs.arg(shown, temp.errorString()));
-    temp.close();
-    const QByteArray tempName = QFile::encodeName(temp.fileName());
-
+    const ScratchBuild build(path);
+    if (!build.ready())
+        return build.failure();
     int code = 0;
-    zip_t *archive = zip_open(tempName.constData(), ZIP_TRUNCATE | ZIP_CREATE, &code);
+    zip_t *archive = zip_open(build.scratchName().constData(), ZIP_TRUNCATE | ZIP_CREATE, &code);
     if (!archive)
-        return Status::failure(u"%1 に書き込めません"_qs.arg(shown));
+        return build.failure();
     for (const auto &[name, data] : m_entries) {
         zip_source_t *source = zip_source_buffer(archive, data.constData(), zip_uint64_t(data.size()), 0);
         if (!source || zip_file_add(archive, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8) < 0) {
@@ -112,19 +103,13 @@ Status XlsxPackage::write(const QString &path) const
                 zip_source_free(source);
             const QString reason = zipError(archive);
             zip_discard(archive);
-            return Status::failure(u"%1 に書き込めません（%2）"_qs.arg(shown, reason));
+            return build.failure(reason);
         }
     }
     if (zip_close(archive) != 0) {
         const QString reason = zipError(archive);
         zip_discard(archive);
-        return Status::failure(u"%1 に書き込めません（%2）"_qs.arg(shown, reason));
+        return build.failure(reason);
     }
-    QFile built(temp.fileName());
-    if (!built.open(QIODevice::ReadOnly))
-        return Status::failure(u"%1 に書き込めません（%2）"_qs.arg(shown, built.errorString()));
-    const QByteArray bytes = built.readAll();
-    if (built.error() != QFileDevice::NoError)
-        return Status::failure(u"%1 に書き込めません（%2）"_qs.arg(shown, built.errorString()));
-    return textfile::writeBytes(path, bytes);
+    return build.install();
 }
