@@ -35,12 +35,12 @@ void labourRows(Worksheet &sheet, int first, int amountRow)
         .setValue(u"=IF(AK%1=0,0,W%2/AK%1)"_qs.arg(price).arg(amountRow));
     sheet.cells(price, 37).separatorWrite(u"=AQ%1"_qs.arg(price));
     sheet.cells(days, 39).setNumberFormat(u"0"_qs).setValue(u"100"_qs);
-    sheet.cells(price, 39).setNumberFormat(u"0"_qs).setValue(u"100"_qs);
+    sheet.cells(price, 39).setNumberFormat(u"0"_qs).setShrink().setValue(u"100"_qs);
     sheet.cells(days, 40).setNumberFormat(u"0.00"_qs).setValue(u"=AK%1*AM%1/100"_qs.arg(days));
     sheet.cells(price, 40).separatorWrite(u"=AK%1*AM%1/100"_qs.arg(price));
     sheet.cells(days, 42).setNumberFormat(u"0"_qs).setValue(u"100"_qs);
     sheet.cells(days, 43).setNumberFormat(u"0.00"_qs).setValue(u"=AN%1*AP%1/100"_qs.arg(days));
-    sheet.cells(price, 43).separatorWrite(QString());
+    sheet.cells(price, 43).setShrink().separatorWrite(QString());
 }
 
 } // namespace
