@@ -96,8 +96,10 @@ void writePageSetup(lxw_worksheet *ws, const PageSetup &p)
     constexpr double inch = 72;
     worksheet_set_margins(ws, p.leftMargin / inch, p.rightMargin / inch, p.topMargin / inch,
                           p.bottomMargin / inch);
-    lxw_header_footer_options header{p.headerMargin / inch};
-    lxw_header_footer_options footer{p.footerMargin / inch};
+    lxw_header_footer_options header{};
+    header.margin = p.headerMargin / inch;
+    lxw_header_footer_options footer{};
+    footer.margin = p.footerMargin / inch;
     worksheet_set_header_opt(ws, "", &header);
     worksheet_set_footer_opt(ws, "", &footer);
     if (p.zoomOff && (p.fitTall || p.fitWide))

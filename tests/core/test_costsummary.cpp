@@ -93,9 +93,10 @@ TEST(CostSummary, CodesChooseTheirRows)
         EXPECT_EQ(s.style(a1::parseCell(c.estimated)->row, a1::parseCell(c.estimated)->column).numberFormat, u"#,##0");
         // Accessories and mounting material that share a row add up there.
         const bool shared = c.accessoryRow == c.mountingRow;
-        if (c.accessoryRow != 57)
+        if (c.accessoryRow != 57) {
             for (const char16_t *col : {u"N", u"P", u"R"})
                 EXPECT_EQ(text(s, QString::fromUtf16(col) + QString::number(c.accessoryRow)), shared ? u"80" : u"50");
+        }
         for (const char16_t *col : {u"N", u"P", u"R"})
             EXPECT_EQ(text(s, QString::fromUtf16(col) + QString::number(c.mountingRow)), shared ? u"80" : u"30");
     }

@@ -110,10 +110,11 @@ TEST(CellValue, TypedTextBecomesWhatTheApplicationMakesOfIt)
         SCOPED_TRACE(QString::fromUtf16(c.typed).toStdString());
         EXPECT_EQ(v.kind, c.kind);
         EXPECT_EQ(grouped, c.grouped);
-        if (c.kind == CellValue::Number)
+        if (c.kind == CellValue::Number) {
             EXPECT_DOUBLE_EQ(v.number, c.number);
-        else if (c.kind != CellValue::Empty)
+        } else if (c.kind != CellValue::Empty) {
             EXPECT_EQ(v.text, QString::fromUtf16(c.text));
+        }
     }
 }
 

@@ -97,14 +97,16 @@ TEST(SmallWindow, GuideLineNeverLiesOverTheBarsBelowTheGrid)
 
     w.resize(1280, 560);
     const QWidget *bottomBar = w.child(u"Panel35");
-    if (const QWidget *guide = guideLine(sheet))
+    if (const QWidget *guide = guideLine(sheet)) {
         EXPECT_LT(guide->geometry().bottom(), bottomBar->y()) << "guide at " << guide->y();
+    }
 
     // Over the shrunk grid the line again stays within the rows.
     for (int y = sheet->viewport()->height() - 40; y < sheet->viewport()->height(); y += 4) {
         QTest::mouseMove(sheet->viewport(), QPoint(200, y));
-        if (const QWidget *guide = guideLine(sheet))
+        if (const QWidget *guide = guideLine(sheet)) {
             EXPECT_LE(guide->geometry().bottom(), sheet->y() + sheet->viewport()->geometry().bottom()) << y;
+        }
     }
 }
 
@@ -214,11 +216,13 @@ TEST(SmallWindow, SettingsPagesNeitherSqueezeNorOverlapTheirFields)
         }
         ASSERT_GT(controls.size(), 10u);
         for (size_t i = 0; i < controls.size(); ++i)
-            for (size_t j = i + 1; j < controls.size(); ++j)
-                if (!controls[i].first->isAncestorOf(controls[j].first) && !controls[j].first->isAncestorOf(controls[i].first))
+            for (size_t j = i + 1; j < controls.size(); ++j) {
+                if (!controls[i].first->isAncestorOf(controls[j].first) && !controls[j].first->isAncestorOf(controls[i].first)) {
                     EXPECT_FALSE(controls[i].second.intersects(controls[j].second))
                         << tabs->tabText(tab).toStdString() << ": " << controls[i].first->objectName().toStdString()
                         << " / " << controls[j].first->objectName().toStdString();
+                }
+            }
     }
 }
 
