@@ -60,7 +60,7 @@ int main(int argc, char *argv[])
         return 0;
     }
     if (!screenshotFolder.isEmpty())
-        return saveScreenshots(form1, screenshotFolder) == 0 ? 0 : 1;
+        return saveScreenshots(windows, screenshotFolder) == 0 ? 0 : 1;
     // The running estimate is kept in the user's data folder while it has unsaved changes, so
     // that a crash does not lose it.
     form1.startRecovery(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/recovery"_qs);

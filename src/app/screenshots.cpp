@@ -1,12 +1,16 @@
 #include "app/screenshots.h"
 
-#include "app/tform1.h"
+#include "app/programwindows.h"
 #include "catalog/catalogmenu.h"
+#include "widgets/gridview.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QTabBar>
+#include <QTimer>
+
+#include <functional>
 
 namespace {
 
@@ -26,10 +30,32 @@ bool press(TForm1 &form, const QString &name)
     return true;
 }
 
+// Runs `open`, which shows a modal window, saves a picture of that window into `path` once it is
+// up and closes it again as the window's close box would. False when no window came up.
+bool shootModal(const QString &path, const std::function<void()> &open)
+{
+    bool saved = false;
+    QTimer poll;
+    poll.setInterval(50);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget *window = QApplication::activeModalWidget();
+        if (!window)
+            return;
+        poll.stop();
+        settle();
+        saved = window->grab().save(path);
+        window->close();
+    });
+    poll.start();
+    open();
+    return saved;
+}
+
 } // namespace
 
-int saveScreenshots(TForm1 &form, const QString &folder)
+int saveScreenshots(ProgramWindows &windows, const QString &folder)
 {
+    TForm1 &form = windows.form1;
     QDir().mkpath(folder);
     int failures = 0;
     auto shoot = [&](const QString &file) {
@@ -37,9 +63,20 @@ int saveScreenshots(TForm1 &form, const QString &folder)
         if (!form.grab().save(QDir(folder).filePath(file)))
             ++failures;
     };
+    auto shootWindow = [&](const QString &file, const std::function<void()> &open) {
+        if (!shootModal(QDir(folder).filePath(file), open))
+            ++failures;
+    };
 
     press(form, u"Button11"_qs);
     shoot(u"item-view.png"_qs);
+    // The first line of the item view reopened in the data entry window, and the small windows
+    // that take a number, a unit and a calculation.
+    if (auto *itemView = form.findChild<GridView *>(u"StringGrid5"_qs))
+        shootWindow(u"data-entry.png"_qs, [&] { emit itemView->cellDoubleClicked(1, 1); });
+    shootWindow(u"keypad.png"_qs, [&] { windows.form3.ask(u"120"_qs, true); });
+    shootWindow(u"units.png"_qs, [&] { windows.form6.askUnit(); });
+    shootWindow(u"calculator.png"_qs, [&] { windows.dentakukun.showModal(); });
     press(form, u"Button12"_qs);
     shoot(u"whole-view.png"_qs);
     press(form, u"Button12"_qs);
@@ -74,6 +111,7 @@ int saveScreenshots(TForm1 &form, const QString &folder)
             press(form, u"Button43"_qs);
         }
     }
+    shootWindow(u"print-options.png"_qs, [&] { press(form, u"Button79"_qs); });
     // Last: closing the item setup screen may ask for a missing header.
     if (press(form, u"Button14"_qs))
         shoot(u"item-setup.png"_qs);

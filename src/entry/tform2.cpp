@@ -216,8 +216,12 @@ void TForm2::refresh()
         const QString text = *m_form.field(name);
         QWidget *w = m_named.value(name.toString());
         if (auto *e = qobject_cast<QLineEdit *>(w)) {
-            if (e->text() != text)
+            if (e->text() != text) {
                 e->setText(text);
+                // A figure longer than its box shows its leading digits, not its last ones.
+                if (!e->hasFocus())
+                    e->setCursorPosition(0);
+            }
         } else if (auto *c = qobject_cast<QComboBox *>(w)) {
             if (c->currentText() == text)
                 continue;
