@@ -31,18 +31,25 @@ bool press(TForm1 &form, const QString &name)
 }
 
 // Runs `open`, which shows a modal window, saves a picture of that window into `path` once it is
-// up and closes it again as the window's close box would. False when no window came up.
-bool shootModal(const QString &path, const std::function<void()> &open)
+// up and closes it again as the window's close box would. `wanted` picks the window among those
+// that come up in turn, and may press a button in any other one to go on. False when no window
+// was pictured.
+bool shootModal(const QString &path, const std::function<void()> &open,
+                const std::function<bool(QWidget *)> &wanted = [](QWidget *) { return true; })
 {
     bool saved = false;
+    QWidget *seen = nullptr;
     QTimer poll;
     poll.setInterval(50);
     QObject::connect(&poll, &QTimer::timeout, [&] {
         QWidget *window = QApplication::activeModalWidget();
-        if (!window)
+        if (!window || window == seen)
+            return;
+        seen = window;
+        settle();
+        if (!wanted(window))
             return;
         poll.stop();
-        settle();
         saved = window->grab().save(path);
         window->close();
     });
@@ -63,8 +70,9 @@ int saveScreenshots(ProgramWindows &windows, const QString &folder)
         if (!form.grab().save(QDir(folder).filePath(file)))
             ++failures;
     };
-    auto shootWindow = [&](const QString &file, const std::function<void()> &open) {
-        if (!shootModal(QDir(folder).filePath(file), open))
+    auto shootWindow = [&](const QString &file, const std::function<void()> &open,
+                           const std::function<bool(QWidget *)> &wanted = [](QWidget *) { return true; }) {
+        if (!shootModal(QDir(folder).filePath(file), open, wanted))
             ++failures;
     };
 
@@ -112,6 +120,14 @@ int saveScreenshots(ProgramWindows &windows, const QString &folder)
         }
     }
     shootWindow(u"print-options.png"_qs, [&] { press(form, u"Button79"_qs); });
+    // "見積書印刷" there leads to the system's print dialog, which is cancelled.
+    shootWindow(u"print-dialog.png"_qs, [&] { press(form, u"Button79"_qs); }, [&](QWidget *window) {
+        if (window != &windows.form5)
+            return true;
+        if (auto *quotation = window->findChild<QAbstractButton *>(u"Button1"_qs))
+            QTimer::singleShot(0, quotation, &QAbstractButton::click);
+        return false;
+    });
     // Last: closing the item setup screen may ask for a missing header.
     if (press(form, u"Button14"_qs))
         shoot(u"item-setup.png"_qs);
