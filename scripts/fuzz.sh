@@ -52,8 +52,8 @@ run_target() {
   shift
   build_target "$target"
   # No allocation stack traces: AddressSanitizer's fast unwinder walks into Qt's frames, which
-  # have no frame pointers, and stores each garbage trace it finds, so that a long run grows by a
-  # kilobyte an execution and slows down several times over. A failing input is kept; run alone
+  # have no frame pointers, and stores each garbage trace it finds, so that a long run grows by
+  # nearly a kilobyte an execution until it meets the memory limit. A failing input is kept; run alone
   # (build-fuzz/bin/fuzz_TARGET build-fuzz/findings/INPUT) it shows the full traces.
   export ASAN_OPTIONS="malloc_context_size=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
   mkdir -p "$build/corpus/$target" "$build/findings"
